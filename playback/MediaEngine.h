@@ -1,0 +1,41 @@
+#pragma once
+// The media engine as the player uses it: one item (one pipeline) per played
+// entry. The GStreamer engine lives in playback/gst; tests use a scripted fake.
+
+#include <QString>
+#include <memory>
+
+namespace kd {
+
+class MediaItem {
+ public:
+  virtual ~MediaItem() = default;
+
+  // Builds everything needed to play the file or URL. Files are prerolled
+  // (bounded in time); streams return at once. False when the item was refused.
+  virtual bool RenderFile(const QString& pathOrUrl) = 0;
+  virtual void Run() = 0;
+  virtual void Pause() = 0;
+  virtual void Stop() = 0;
+  // Seconds. The position holds while paused.
+  virtual double CurrentPosition() = 0;
+  virtual void SetCurrentPosition(double seconds) = 0;
+  // Seconds; 0 while unknown (asked again on later calls).
+  virtual double Duration() = 0;
+  // 1.0 is normal speed.
+  virtual void SetRate(double rate) = 0;
+
+  // Read on every position tick: the item played to its end, or the engine
+  // refused it while running (an error on the bus).
+  virtual bool HasEnded() = 0;
+  virtual bool WasRefused() = 0;
+};
+
+class MediaEngine {
+ public:
+  virtual ~MediaEngine() = default;
+  // A new, empty item; nullptr when the engine cannot make one.
+  virtual std::unique_ptr<MediaItem> CreateItem() = 0;
+};
+
+}  // namespace kd

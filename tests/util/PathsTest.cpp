@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+#include "util/Paths.h"
+
+using namespace kd;
+
+TEST(Paths, SplitsPathsAtTheLastSeparatorAndDot) {
+  EXPECT_EQ(AddBackslash(""), "");
+  EXPECT_EQ(AddBackslash("/music"), "/music/");
+  EXPECT_EQ(AddBackslash("/music/"), "/music/");
+
+  EXPECT_EQ(GetFileName("/a/b/song.mp3"), "song.mp3");
+  EXPECT_EQ(GetFileName("song.mp3"), "song.mp3");
+  EXPECT_EQ(GetFileName("/a/b/"), "");
+
+  EXPECT_EQ(GetExtension("/a/song.mp3"), "mp3");
+  EXPECT_EQ(GetExtension("/dir.x/file"), "x/file");  // the dot lies in a folder name
+  EXPECT_EQ(GetExtension("MP3"), "MP3");             // no dot: the name is its own extension
+  EXPECT_EQ(GetExtension("name."), "");
+
+  EXPECT_EQ(StripExtension("/a/b.c.mp3"), "/a/b.c");
+  EXPECT_EQ(StripExtension("noext"), "noext");
+
+  EXPECT_EQ(GetDirPart("/a/b/song.mp3"), "/a/b/");
+  EXPECT_EQ(GetDirPart("song.mp3"), "");
+}
+
+TEST(Paths, IsPictureLooksOnlyAtTheLastFourCharacters) {
+  EXPECT_TRUE(IsPicture("/a/x.jpg"));
+  EXPECT_TRUE(IsPicture("X.BMP"));
+  EXPECT_TRUE(IsPicture("x.Gif"));
+  EXPECT_FALSE(IsPicture("x.jpeg"));
+  EXPECT_FALSE(IsPicture("x.png"));
+  EXPECT_FALSE(IsPicture("jpg"));
+}
+
+TEST(Paths, FileExistsOnlyForRegularFiles) {
+  test::TempDir dir;
+  const QString file = dir.write("a.mp3", "x");
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_FALSE(FileExists(dir.path()));  // a folder is no file
+  EXPECT_FALSE(FileExists(dir.path() + "missing.mp3"));
+  EXPECT_FALSE(FileExists(""));
+}
+
+TEST(Paths, FindPicturePrefersJpegAndIgnoresCase) {
+  test::TempDir dir;
+  dir.write("Album.bmp", "b");
+  EXPECT_EQ(FindPicture(dir.path() + "album"), dir.path() + "Album.bmp");
+
+  dir.write("album.JPG", "j");
+  dir.write("ALBUM.gif", "g");
+  EXPECT_EQ(FindPicture(dir.path() + "Album  "), dir.path() + "album.JPG");
+
+  EXPECT_EQ(FindPicture(dir.path() + "other"), "");
+  EXPECT_EQ(FindPicture("   "), "");
+}
+
+TEST(Paths, FindFileIgnoringCasePrefersTheExactName) {
+  test::TempDir dir;
+  dir.write("Main.BMP", "1");
+  dir.write("main.bmp", "2");
+  EXPECT_EQ(FindFileIgnoringCase(dir.path() + "main.bmp"), dir.path() + "main.bmp");
+  EXPECT_FALSE(FindFileIgnoringCase(dir.path() + "MAIN.bmp").isEmpty());
+  EXPECT_EQ(FindFileIgnoringCase(dir.path() + "none.bmp"), "");
+}

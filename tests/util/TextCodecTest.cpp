@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "util/TextCodec.h"
+
+using namespace kd;
+
+namespace {
+const QString kChinese = QString::fromUtf8("中文歌曲");
+}
+
+TEST(TextCodec, Utf8IsTakenAsItIsAndTheMarkDropped) {
+  EXPECT_EQ(DecodeText(kChinese.toUtf8()), kChinese);
+  EXPECT_EQ(DecodeText(QByteArray("\xEF\xBB\xBF") + "abc"), "abc");
+  EXPECT_EQ(DecodeText(""), "");
+}
+
+TEST(TextCodec, OtherBytesAreReadInTheLegacyCodepage) {
+  const QByteArray gbk = EncodeLegacy(kChinese);
+  ASSERT_EQ(gbk.size(), 8);  // two bytes per character
+  EXPECT_FALSE(IsValidUtf8(gbk));
+  EXPECT_EQ(DecodeText(gbk), kChinese);
+}
+
+TEST(TextCodec, Utf8ValidationRejectsMalformedSequences) {
+  EXPECT_TRUE(IsValidUtf8("plain"));
+  EXPECT_FALSE(IsValidUtf8("\xC3"));              // cut short
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+}
+
+TEST(TextCodec, EncodingCutsOnACharacterBoundary) {
+  // 30 bytes hold 15 double-byte characters; a 16th would be split.
+  const QString title = QString(16, QChar(0x4E2D));
+  EXPECT_EQ(EncodeLegacy(title, 30).size(), 30);
+  EXPECT_EQ(EncodeLegacy(QString::fromUtf8("a中"), 2), "a");
+  EXPECT_EQ(EncodeLegacy(u"abc", 0), "");
+}
+
+TEST(TextCodec, UnknownCodepageFallsBackToTheDefault) {
+  EXPECT_FALSE(SetLegacyCodepage("NO-SUCH-CODEPAGE"));
+  EXPECT_EQ(LegacyCodepage(), "GB18030");
+  EXPECT_TRUE(SetLegacyCodepage("ISO-8859-1"));
+  EXPECT_EQ(DecodeText("\xE9t\xE9"), QString::fromUtf8("été"));
+  SetLegacyCodepage("");
+  EXPECT_EQ(LegacyCodepage(), "GB18030");
+}
+
+TEST(TextCodec, GarbageNeverBreaksDecoding) {
+  QByteArray garbage;
+  for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) & 0xFF));
+  const QString text = DecodeText(garbage);
+  EXPECT_FALSE(text.isEmpty());
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Path helpers. "/" is the only separator; names that users know from other
+// systems (drive letters, "\") are handled by the readers that meet them.
+
+#include <QString>
+
+namespace kd {
+
+// "" for "", the text unchanged when it already ends with "/", else text + "/".
+QString AddBackslash(const QString& text);
+// The characters after the last "/", or the whole text.
+QString GetFileName(const QString& path);
+// The characters after the last "."; the whole text when there is no "." at
+// all; "" when the text ends with ".".
+QString GetExtension(const QString& path);
+// The characters before the last "."; the text unchanged when it has none.
+QString StripExtension(const QString& path);
+// The characters up to and including the last "/"; "" when there is none.
+QString GetDirPart(const QString& path);
+// True for an existing regular file (links followed).
+bool FileExists(const QString& path);
+// True when the last four characters, upper-cased, are ".GIF", ".BMP" or ".JPG".
+bool IsPicture(const QString& path);
+// Trims blanks from the base, then looks for base + ".BMP", ".GIF", ".JPG"
+// (names compared without regard to case); the later hit wins, so a JPEG is
+// preferred. Returns the path as it is on disk, or "".
+QString FindPicture(const QString& base);
+// The path of an existing regular file whose name matches the last component
+// of `path` without regard to case (the exact name first); "" when none.
+QString FindFileIgnoringCase(const QString& path);
+
+}  // namespace kd

@@ -1,0 +1,146 @@
+#include "util/TextCodec.h"
+
+#include <iconv.h>
+
+#include <QStringDecoder>
+#include <cerrno>
+#include <mutex>
+
+namespace kd {
+
+namespace {
+
+const QByteArray kDefaultCodepage = QByteArrayLiteral("GB18030");
+
+std::mutex& CodepageMutex() {
+  static std::mutex m;
+  return m;
+}
+
+QByteArray& CodepageName() {
+  static QByteArray name = kDefaultCodepage;
+  return name;
+}
+
+// One iconv conversion; `onInvalid` decides what replaces a character the
+// target cannot hold. Returns the converted bytes.
+QByteArray Convert(const QByteArray& from, const QByteArray& to, QByteArrayView input,
+                   QByteArrayView replacement, qsizetype unitSize) {
+  iconv_t cd = iconv_open(to.constData(), from.constData());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+  QByteArray out;
+  out.reserve(input.size() * 4 + 16);
+  char* in = const_cast<char*>(input.data());
+  size_t inLeft = static_cast<size_t>(input.size());
+  char buffer[4096];
+  while (inLeft > 0) {
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    const size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<qsizetype>(outPtr - buffer));
+    if (r == static_cast<size_t>(-1)) {
+      if (errno == E2BIG) continue;
+      // An invalid or incomplete sequence: emit the replacement and skip one unit.
+      out.append(replacement.data(), replacement.size());
+      const size_t skip = std::min<size_t>(inLeft, static_cast<size_t>(unitSize));
+      in += skip;
+      inLeft -= skip;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  char* outPtr = buffer;
+  size_t outLeft = sizeof buffer;
+  iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+  out.append(buffer, static_cast<qsizetype>(outPtr - buffer));
+  iconv_close(cd);
+  return out;
+}
+
+}  // namespace
+
+QByteArray LegacyCodepage() {
+  std::lock_guard lock(CodepageMutex());
+  return CodepageName();
+}
+
+bool SetLegacyCodepage(const QByteArray& iconvName) {
+  bool accepted = false;
+  QByteArray chosen = kDefaultCodepage;
+  if (!iconvName.isEmpty()) {
+    iconv_t cd = iconv_open("UTF-8", iconvName.constData());
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+      iconv_close(cd);
+      chosen = iconvName;
+      accepted = true;
+    }
+  }
+  std::lock_guard lock(CodepageMutex());
+  CodepageName() = chosen;
+  return accepted;
+}
+
+bool IsValidUtf8(QByteArrayView bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const qsizetype n = bytes.size();
+  qsizetype i = 0;
+  while (i < n) {
+    const unsigned char c = p[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    int extra;
+    uint32_t min;
+    uint32_t cp;
+    if ((c & 0xE0) == 0xC0) {
+      extra = 1, min = 0x80, cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      extra = 2, min = 0x800, cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      extra = 3, min = 0x10000, cp = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + extra >= n) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const unsigned char cc = p[i + k];
+      if ((cc & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (cc & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+QString DecodeLegacy(QByteArrayView bytes) {
+  if (bytes.isEmpty()) return {};
+  const QByteArray utf16 =
+      Convert(LegacyCodepage(), "UTF-16LE", bytes, QByteArrayView("?\0", 2), 1);
+  return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
+}
+
+QString DecodeText(QByteArrayView bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+  if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
+  return DecodeLegacy(bytes);
+}
+
+QByteArray EncodeLegacy(QStringView text, qsizetype maxBytes) {
+  QByteArray out;
+  const QByteArray codepage = LegacyCodepage();
+  // Encode character by character so the result can be cut on a boundary.
+  qsizetype i = 0;
+  while (i < text.size()) {
+    qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+    const QByteArray utf16(reinterpret_cast<const char*>(text.data() + i), len * 2);
+    QByteArray encoded = Convert("UTF-16LE", codepage, utf16, "?", 2);
+    if (encoded.isEmpty()) encoded = "?";
+    if (maxBytes >= 0 && out.size() + encoded.size() > maxBytes) break;
+    out += encoded;
+    i += len;
+  }
+  return out;
+}
+
+}  // namespace kd
