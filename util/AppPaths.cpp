@@ -44,7 +44,8 @@ QString DataFolder() {
 QStringList ProgramFolders() {
   QStringList folders;
   if (!ProgramFolderOverride().isEmpty()) folders << AddBackslash(ProgramFolderOverride());
-  folders << AddBackslash(QDir::cleanPath(ExecutableDir() + QStringLiteral("/../share/kavorodeck")));
+  folders << AddBackslash(
+      QDir::cleanPath(ExecutableDir() + QStringLiteral("/../share/kavorodeck")));
   QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
   if (dataDirs.isEmpty()) dataDirs = QStringLiteral("/usr/local/share:/usr/share");
   for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
@@ -54,7 +55,9 @@ QStringList ProgramFolders() {
   return folders;
 }
 
-QString ProgramFolder() { return ProgramFolders().constFirst(); }
+QString ProgramFolder() {
+  return ProgramFolders().constFirst();
+}
 
 QString FindProgramFile(const QString& name) {
   for (const QString& folder : ProgramFolders()) {
@@ -64,6 +67,8 @@ QString FindProgramFile(const QString& name) {
   return {};
 }
 
-void SetProgramFolderOverride(const QString& folder) { ProgramFolderOverride() = folder; }
+void SetProgramFolderOverride(const QString& folder) {
+  ProgramFolderOverride() = folder;
+}
 
 }  // namespace kd

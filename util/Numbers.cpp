@@ -8,7 +8,9 @@ namespace kd {
 
 namespace {
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+  return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 }  // namespace
 
@@ -55,8 +57,9 @@ double LeadingNumber(QStringView text) {
     }
   }
   const double value = std::strtod(digits.c_str(), nullptr);
-  return std::isfinite(value) ? value : (value > 0 ? std::numeric_limits<double>::max()
-                                                   : -std::numeric_limits<double>::max());
+  return std::isfinite(value) ? value
+                              : (value > 0 ? std::numeric_limits<double>::max()
+                                           : -std::numeric_limits<double>::max());
 }
 
 int64_t RoundHalfEven(double value) {
@@ -79,8 +82,12 @@ int32_t ClampToInt32(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-int16_t ReadInt16(QStringView text) { return ClampToInt16(RoundHalfEven(LeadingNumber(text))); }
+int16_t ReadInt16(QStringView text) {
+  return ClampToInt16(RoundHalfEven(LeadingNumber(text)));
+}
 
-int32_t ReadInt32(QStringView text) { return ClampToInt32(RoundHalfEven(LeadingNumber(text))); }
+int32_t ReadInt32(QStringView text) {
+  return ClampToInt32(RoundHalfEven(LeadingNumber(text)));
+}
 
 }  // namespace kd

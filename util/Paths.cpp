@@ -43,6 +43,11 @@ bool IsPicture(const QString& path) {
          tail == QLatin1String(".JPG");
 }
 
+bool IsStreamUrl(const QString& text) {
+  return text.startsWith(QLatin1String("http:"), Qt::CaseInsensitive) ||
+         text.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
+}
+
 QString FindFileIgnoringCase(const QString& path) {
   if (path.isEmpty()) return {};
   if (FileExists(path)) return path;

@@ -25,6 +25,8 @@ bool IsPicture(const QString& path);
 // (names compared without regard to case); the later hit wins, so a JPEG is
 // preferred. Returns the path as it is on disk, or "".
 QString FindPicture(const QString& base);
+// True for addresses the media engine streams: "http:" or "https:" in any case.
+bool IsStreamUrl(const QString& text);
 // The path of an existing regular file whose name matches the last component
 // of `path` without regard to case (the exact name first); "" when none.
 QString FindFileIgnoringCase(const QString& path);

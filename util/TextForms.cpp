@@ -8,7 +8,9 @@ QString BlankLed(int64_t value) {
   return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
 }
 
-QString PlainNumber(int64_t value) { return QString::number(value); }
+QString PlainNumber(int64_t value) {
+  return QString::number(value);
+}
 
 QString ZeroPadded(int64_t value, int digits) {
   const bool negative = value < 0;

@@ -8,7 +8,9 @@ namespace kd::test {
 
 TempDir::TempDir() : m_dir(QDir::tempPath() + QStringLiteral("/kdtest-XXXXXX")) {}
 
-QString TempDir::path() const { return m_dir.path() + QLatin1Char('/'); }
+QString TempDir::path() const {
+  return m_dir.path() + QLatin1Char('/');
+}
 
 QString TempDir::write(const QString& relative, const QByteArray& bytes) const {
   const QString full = path() + relative;

@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // A widget-capable application is only made when the binary links widgets.
+    // A widget-capable application is only made when the binary links widgets.
 #ifdef KD_TEST_WIDGETS
   QApplication app(argc, argv);
 #else
