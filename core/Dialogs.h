@@ -1,0 +1,39 @@
+#pragma once
+// The program's file and folder dialogs and its message boxes, as the logic
+// sees them. The UI implements them with Qt dialogs; tests script the answers.
+
+#include <QString>
+
+#include "util/MessageSink.h"
+
+namespace kd {
+
+struct FileDialogRequest {
+  QString title;
+  // Pairs "description|pattern[;pattern...]" joined by "|", e.g.
+  // "MP3 Playlists (*.M3U)|*.M3U|Playlists (*.PLS)|*.PLS". Patterns match
+  // names without regard to case.
+  QString filter;
+  int filterIndex = 1;  // 1-based
+  QString initialFolder;
+  QString fileName;
+};
+
+struct FileDialogResult {
+  QString path;  // "" when cancelled
+  int filterIndex = 1;
+  bool cancelled() const { return path.isEmpty(); }
+};
+
+class Dialogs : public MessageSink {
+ public:
+  virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
+  // Asks before replacing an existing file; a refusal is a cancel.
+  virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
+  // The chosen folder with a trailing "/", or "" when cancelled.
+  virtual QString BrowseFolder(const QString& prompt) = 0;
+  // A yes/no question; true for yes.
+  virtual bool Confirm(const QString& question) = 0;
+};
+
+}  // namespace kd
