@@ -23,7 +23,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
   if (IsReadOnlyFile(path)) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
+  // QSaveFile buffers small writes and its commit() does not notice when the
+  // final flush fails (disk full, size limit): it would rename a truncated
+  // file over the old one. Flushing here first catches that.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     file.cancelWriting();
     return false;
   }

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <csignal>
+
+#include "core/IniStore.h"
+#include "support/TempDir.h"
+
+using namespace kd;
+
+namespace {
+
+const QString kConfig = QStringLiteral("config");
+
+// "音乐" in GB18030: not valid UTF-8.
+const QByteArray kGbMusic = QByteArrayLiteral("\xD2\xF4\xC0\xD6");
+
+}  // namespace
+
+TEST(IniStore, FindsSectionsAndKeysWithoutRegardToCaseFirstOccurrenceWins) {
+  IniStore store = IniStore::fromBytes(
+      "[CONFIG]\n"
+      "clearplfirst=1\n"
+      "ClearPLFirst=0\n"
+      "[other]\n"
+      "WinOnTop=9\n");
+  EXPECT_EQ(store.value(kConfig, u"ClearPLFirst"), QStringLiteral("1"));
+  EXPECT_EQ(store.value(u"Other", u"winontop"), QStringLiteral("9"));
+  EXPECT_FALSE(store.contains(kConfig, u"WinOnTop"));  // in another section only
+  EXPECT_EQ(store.value(kConfig, u"Missing", QStringLiteral("dflt")), QStringLiteral("dflt"));
+
+  // The first occurrence is the one rewritten, under the spelling it had.
+  ASSERT_TRUE(store.setValue(kConfig, u"ClearPlFirst", QStringLiteral("7")));
+  EXPECT_EQ(store.toBytes(),
+            "[CONFIG]\n"
+            "clearplfirst=7\n"
+            "ClearPLFirst=0\n"
+            "[other]\n"
+            "WinOnTop=9\n");
+  EXPECT_EQ(store.value(kConfig, u"CLEARPLFIRST"), QStringLiteral("7"));
+}
+
+TEST(IniStore, ValuesAreKeptVerbatim) {
+  IniStore store = IniStore::fromBytes(
+      "[config]\n"
+      "WinOnTop= 1\n"
+      "  Skin = /a b/c.skin  \n"
+      "Empty=\n"
+      "Eq=a=b\n");
+  EXPECT_EQ(store.value(kConfig, u"WinOnTop"), QStringLiteral(" 1"));
+  EXPECT_EQ(store.value(kConfig, u"Skin"), QStringLiteral(" /a b/c.skin  "));
+  EXPECT_EQ(store.value(kConfig, u"Empty"), QString());
+  EXPECT_TRUE(store.contains(kConfig, u"Empty"));
+  EXPECT_EQ(store.value(kConfig, u"Eq"), QStringLiteral("a=b"));
+
+  ASSERT_TRUE(store.setValue(kConfig, u"Skin", QStringLiteral("  x ")));
+  ASSERT_TRUE(store.setValue(kConfig, u"WinOnTop", QStringLiteral("1")));
+  EXPECT_EQ(store.toBytes(),
+            "[config]\n"
+            "WinOnTop=1\n"
+            "  Skin =  x \n"
+            "Empty=\n"
+            "Eq=a=b\n");
+}
+
+TEST(IniStore, OtherLinesSurviveAChangeByteForByte) {
+  const QByteArray before =
+      "; written by hand\n"
+      "top=level\n"
+      "\n"
+      "[config]\n"
+      "# a comment = not a key\n"
+      "WinOnTop= 0\n"
+      "this line is no key\n"
+      "StartFile=/" +
+      kGbMusic + "/a.mp3\n" +
+      "\xFF\xFE garbage \x01\x02\n"
+      "=no name\n"
+      "[broken section\n"
+      "\n"
+      "[Other]\n"
+      "WinOnTop=5\n"
+      "\t\n";
+  IniStore store = IniStore::fromBytes(before);
+  EXPECT_EQ(store.toBytes(), before);
+
+  // A value in the legacy code page is decoded; writing the same text back
+  // leaves its bytes alone.
+  const QString music = QStringLiteral("/音乐/a.mp3");
+  EXPECT_EQ(store.value(kConfig, u"StartFile"), music);
+  ASSERT_TRUE(store.setValue(kConfig, u"StartFile", music));
+  EXPECT_EQ(store.toBytes(), before);
+
+  ASSERT_TRUE(store.setValue(kConfig, u"WinOnTop", QStringLiteral(" 1")));
+  QByteArray expected = before;
+  expected.replace("WinOnTop= 0\n", "WinOnTop= 1\n");
+  EXPECT_EQ(store.toBytes(), expected);
+  EXPECT_EQ(store.value(u"other", u"WinOnTop"), QStringLiteral("5"));
+  EXPECT_EQ(store.value(u"", u"top"), QStringLiteral("level"));
+}
+
+TEST(IniStore, NewKeysFollowTheLastKeyOfTheirSection) {
+  IniStore store = IniStore::fromBytes(
+      "[config]\n"
+      "A=1\n"
+      "\n"
+      "; about the next section\n"
+      "[next]\n"
+      "B=2\n");
+  ASSERT_TRUE(store.setValue(kConfig, u"C", QStringLiteral("3")));
+  ASSERT_TRUE(store.setValue(kConfig, u"D", QStringLiteral("4")));
+  ASSERT_TRUE(store.setValue(u"new", u"E", QStringLiteral("5")));
+  ASSERT_TRUE(store.setValue(u"new", u"F", QStringLiteral("6")));
+  EXPECT_EQ(store.toBytes(),
+            "[config]\n"
+            "A=1\n"
+            "C=3\n"
+            "D=4\n"
+            "\n"
+            "; about the next section\n"
+            "[next]\n"
+            "B=2\n"
+            "\n"
+            "[new]\n"
+            "E=5\n"
+            "F=6\n");
+
+  IniStore empty;
+  ASSERT_TRUE(empty.setValue(kConfig, u"Skin", QString()));
+  ASSERT_TRUE(empty.setValue(kConfig, u"WinOnTop", QStringLiteral(" 0")));
+  EXPECT_EQ(empty.toBytes(), "[config]\nSkin=\nWinOnTop= 0\n");
+}
+
+TEST(IniStore, ReadsAnyLineEndAndWritesLf) {
+  IniStore store = IniStore::fromBytes("[config]\r\nA=1\r\nB= 2\rC=3");
+  EXPECT_EQ(store.value(kConfig, u"A"), QStringLiteral("1"));
+  EXPECT_EQ(store.value(kConfig, u"B"), QStringLiteral(" 2"));
+  EXPECT_EQ(store.value(kConfig, u"C"), QStringLiteral("3"));
+  EXPECT_EQ(store.toBytes(), "[config]\nA=1\nB= 2\nC=3\n");
+
+  // A byte-order mark does not hide the first section.
+  IniStore bom = IniStore::fromBytes("\xEF\xBB\xBF[config]\nA=1\n");
+  EXPECT_EQ(bom.value(kConfig, u"A"), QStringLiteral("1"));
+  EXPECT_EQ(bom.toBytes(), "\xEF\xBB\xBF[config]\nA=1\n");
+}
+
+TEST(IniStore, RefusesValuesAndKeysThatWouldBreakTheFile) {
+  const QByteArray before = "[config]\nStartFile=/a.mp3\n";
+  IniStore store = IniStore::fromBytes(before);
+  // A file name may hold a line break; stored as is it would plant other keys.
+  EXPECT_FALSE(store.setValue(kConfig, u"StartFile", QStringLiteral("/x\nWinOnTop= 1")));
+  EXPECT_FALSE(store.setValue(kConfig, u"StartFile", QStringLiteral("/x\r")));
+  EXPECT_FALSE(store.setValue(kConfig, u"", QStringLiteral("1")));
+  EXPECT_FALSE(store.setValue(kConfig, u"A=B", QStringLiteral("1")));
+  EXPECT_FALSE(store.setValue(kConfig, u" A", QStringLiteral("1")));
+  EXPECT_FALSE(store.setValue(kConfig, u"[A]", QStringLiteral("1")));
+  EXPECT_FALSE(store.setValue(kConfig, u";A", QStringLiteral("1")));
+  EXPECT_FALSE(store.setValue(u"a]b", u"A", QStringLiteral("1")));
+  EXPECT_EQ(store.toBytes(), before);
+}
+
+TEST(IniStore, MissingFileIsEmptyAndSaveCreatesItWithItsFolder) {
+  test::TempDir dir;
+  const QString path = dir.path() + "cfg/kavorodeck/kavorodeck.ini";
+  IniStore store = IniStore::load(path);
+  EXPECT_EQ(store.source(), IniStore::Source::Missing);
+  EXPECT_FALSE(store.contains(kConfig, u"A"));
+  ASSERT_TRUE(store.setValue(kConfig, u"A", QStringLiteral("1")));
+  ASSERT_TRUE(store.save());
+  EXPECT_EQ(test::TempDir::read(path), "[config]\nA=1\n");
+
+  IniStore again = IniStore::load(path);
+  EXPECT_EQ(again.source(), IniStore::Source::Read);
+  EXPECT_EQ(again.value(kConfig, u"a"), QStringLiteral("1"));
+
+  // A store made in memory has nowhere to go.
+  EXPECT_FALSE(IniStore::fromBytes("[config]\n").save());
+}
+
+TEST(IniStore, AnUnreadablePathGivesAnEmptyStoreThatNeverWrites) {
+  test::TempDir dir;
+  // A folder where the file should be.
+  const QString folder = dir.mkdir("kavorodeck.ini");
+  IniStore inFolder = IniStore::load(folder.chopped(1));
+  EXPECT_TRUE(inFolder.readFailed());
+  EXPECT_TRUE(inFolder.setValue(kConfig, u"A", QStringLiteral("1")));
+  EXPECT_FALSE(inFolder.save());
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+
+  // A path through a regular file: the file is neither read nor replaced.
+  const QString plain = dir.write("plain", "not a folder");
+  IniStore through = IniStore::load(plain + "/kavorodeck.ini");
+  EXPECT_TRUE(through.readFailed());
+  EXPECT_FALSE(through.save());
+  EXPECT_EQ(test::TempDir::read(plain), "not a folder");
+
+  // A named pipe in the file's place must not hang the start.
+  const QString fifo = dir.path() + "pipe.ini";
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  IniStore piped = IniStore::load(fifo);
+  EXPECT_TRUE(piped.readFailed());
+  EXPECT_FALSE(piped.save());
+  EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+TEST(IniStore, AFailedSaveLeavesTheOldFileWhole) {
+  test::TempDir dir;
+  const QByteArray old = "[config]\nWinOnTop= 1\n";
+
+  // The file marked read-only by its owner.
+  const QString readOnly = dir.write("ro.ini", old);
+  QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+  IniStore roStore = IniStore::load(readOnly);
+  EXPECT_EQ(roStore.value(kConfig, u"WinOnTop"), QStringLiteral(" 1"));
+  roStore.setValue(kConfig, u"WinOnTop", QStringLiteral(" 0"));
+  EXPECT_FALSE(roStore.save());
+  EXPECT_EQ(test::TempDir::read(readOnly), old);
+  QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+  // A write that fails half-way (the file size limit stops it, even for root).
+  const QString path = dir.write("kavorodeck.ini", old);
+  IniStore store = IniStore::load(path);
+  store.setValue(kConfig, u"Skin", QString(4096, QLatin1Char('s')));
+  struct rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved_ok = store.save();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(saved_ok);
+  EXPECT_EQ(test::TempDir::read(path), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no leftovers
+}
