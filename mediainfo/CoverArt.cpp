@@ -1,0 +1,128 @@
+#include "mediainfo/CoverArt.h"
+
+#include "core/Dialogs.h"
+#include "mediainfo/CoverWindowSink.h"
+#include "mediainfo/SkinCoverSink.h"
+#include "util/AppPaths.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+namespace {
+
+// Tag fields are trimmed of blanks only: other padding (NUL characters some
+// taggers write) stays, so such names simply find no picture.
+QString trimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
+  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
+  return text.mid(first, last - first);
+}
+
+// FindPicture for a base name built from tag text. A name holding a NUL
+// cannot exist on disk, so it is not looked up at all.
+QString findTagPicture(const QString& base) {
+  if (base.contains(QChar(0))) return {};
+  return FindPicture(base);
+}
+
+}  // namespace
+
+CoverArt::CoverArt() = default;
+
+QString CoverArt::DefaultPicture() {
+  return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
+}
+
+void CoverArt::LoadTagCover(const QString& path, const QString& artist, const QString& album) {
+  const QString dir = AddBackslash(path);
+  const QString artistName = trimBlanks(artist);
+  const QString albumName = trimBlanks(album);
+  QString pic;
+  // Later hits replace earlier ones: "artist - album" beats "artist-album",
+  // which beats "album".
+  if (!albumName.isEmpty()) {
+    const QString hit = findTagPicture(dir + albumName);
+    if (!hit.isEmpty()) pic = hit;
+  }
+  if (!artistName.isEmpty()) {
+    for (const char* joint : {"-", " - "}) {
+      const QString hit = findTagPicture(dir + artistName + QLatin1String(joint) + albumName);
+      if (!hit.isEmpty()) pic = hit;
+    }
+  }
+  if (pic.isEmpty() && m_plCover) pic = m_plCover();
+  // A missing default picture gives "", which clears the cover.
+  if (pic.isEmpty()) pic = DefaultPicture();
+  LoadCover(pic);
+}
+
+void CoverArt::LoadCover(const QString& a) {
+  if (a == m_lastCover) return;  // already shown, even if the file changed since
+  if (preferencesVisible()) return;
+  if (a.isEmpty()) {
+    clearCover();
+    return;
+  }
+  const QString pic = a.contains(QLatin1Char('.')) ? a : FindPicture(a);
+  if (!FileExists(pic)) {
+    clearCover();
+    return;
+  }
+  if (!IsPicture(pic)) return;  // a playlist, a song: nothing changes
+  const QImage picture = LoadPicture(pic, m_limits);
+  if (picture.isNull()) return;  // damaged or refused: nothing changes
+
+  if (m_skin) m_skin->showCoverImage(picture);
+  const bool skinShowsCover = m_skin && m_skin->isCoverImageVisible();
+  if (!skinShowsCover && m_window) {
+    m_window->showCoverPicture(picture);
+    m_window->showCoverWindow();
+  }
+  m_lastCover = pic;
+}
+
+void CoverArt::SelectCover() {
+  if (!m_dialogs) return;
+  FileDialogRequest request;
+  request.title = QStringLiteral("Select Cover");
+  request.filter = QStringLiteral("Bitmap|*.gif;*.bmp;*.jpg");
+  request.filterIndex = 1;
+  request.initialFolder = QString();
+  request.fileName = m_lastChosen;
+  const FileDialogResult result = m_dialogs->OpenFile(request);
+  if (result.cancelled()) return;
+  m_lastChosen = result.path;
+  LoadCover(result.path);
+}
+
+void CoverArt::ToggleCoverWindow() {
+  if (!m_window) return;
+  if (m_window->isCoverWindowVisible()) {
+    m_window->hideCoverWindow();
+  } else {
+    m_window->showCoverWindow();
+  }
+}
+
+void CoverArt::PlaylistCleared() {
+  if (m_skin) m_skin->clearCoverImage();
+  if (m_window) m_window->clearCoverPicture();
+  m_lastCover.clear();
+}
+
+void CoverArt::clearCover() {
+  if (m_skin) m_skin->clearCoverImage();
+  if (m_window) {
+    m_window->clearCoverPicture();
+    m_window->hideCoverWindow();
+  }
+  m_lastCover.clear();
+}
+
+bool CoverArt::preferencesVisible() const {
+  return m_prefsVisible && m_prefsVisible();
+}
+
+}  // namespace kd

@@ -1,0 +1,77 @@
+#pragma once
+// The cover picture of the current track: found beside the music by the tag's
+// artist and album, shown in the skin's cover image and, when the skin shows
+// none, in the cover window. Remembers the picture shown (LastCover) so the
+// same picture is not loaded twice and can be shown again at the next start.
+
+#include <QString>
+#include <functional>
+
+#include "mediainfo/PictureLoader.h"
+#include "playback/CoverHooks.h"
+
+namespace kd {
+
+class CoverWindowSink;
+class Dialogs;
+class SkinCoverSink;
+
+// Playback reaches it through CoverHooks (an interface without code, so no
+// link dependency on the playback library arises).
+class CoverArt : public CoverHooks {
+ public:
+  // The default picture, looked for in the program folders.
+  static constexpr const char* kDefaultPictureName = "nocover.bmp";
+
+  CoverArt();
+
+  // Where pictures are shown. A missing skin sink counts as a skin without a
+  // cover image; a missing window sink as no cover window.
+  void setSkinSink(SkinCoverSink* sink) { m_skin = sink; }
+  void setWindowSink(CoverWindowSink* sink) { m_window = sink; }
+  // The loaded playlist's own picture (PLCover), the fallback of LoadTagCover.
+  void setPlaylistCover(std::function<QString()> plCover) { m_plCover = std::move(plCover); }
+  // Whether the preferences dialog is on screen. The query must not bring the
+  // dialog into being; without one the dialog counts as not visible.
+  void setPreferencesVisibleQuery(std::function<bool()> query) {
+    m_prefsVisible = std::move(query);
+  }
+  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+  void setPictureLimits(const PictureLimits& limits) { m_limits = limits; }
+
+  // The picture shown now, "" when none; saved at exit as the LastCover setting.
+  const QString& LastCover() const { return m_lastCover; }
+
+  // Finds the track's picture in its folder `path` by album, artist-album and
+  // artist - album (the later rule wins), else the playlist's picture, else
+  // the default picture, and shows it through LoadCover.
+  void LoadTagCover(const QString& path, const QString& artist, const QString& album) override;
+  // Shows picture `a` (or the picture named `a` plus ".jpg", ".gif" or ".bmp"
+  // when `a` holds no "."); "" or a missing file clears the cover.
+  void LoadCover(const QString& a) override;
+  // Lets the user pick a picture, then LoadCover; cancel does nothing.
+  void SelectCover();
+  // Shows the cover window when hidden, hides it when shown.
+  void ToggleCoverWindow();
+  // The playlist was cleared: both pictures are emptied and the picture is
+  // forgotten, so loading it again later shows it again.
+  void PlaylistCleared();
+
+  // The path of the default picture, or "" when no program folder has it.
+  static QString DefaultPicture();
+
+ private:
+  void clearCover();
+  bool preferencesVisible() const;
+
+  SkinCoverSink* m_skin = nullptr;
+  CoverWindowSink* m_window = nullptr;
+  Dialogs* m_dialogs = nullptr;
+  std::function<QString()> m_plCover;
+  std::function<bool()> m_prefsVisible;
+  PictureLimits m_limits;
+  QString m_lastCover;
+  QString m_lastChosen;  // the file name the picture dialog opens with
+};
+
+}  // namespace kd

@@ -1,0 +1,56 @@
+#include "mediainfo/widgets/CoverWindow.h"
+
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "mediainfo/PictureLoader.h"
+#include "mediainfo/widgets/CoverPicture.h"
+#include "util/Numbers.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+CoverWindow::CoverWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle(QStringLiteral("Vexo 播放器 视屏播放窗口"));
+  m_cover = new CoverPicture(this);
+  resize(kInitialSide, kInitialSide);
+  m_cover->setGeometry(CoverRect(size()));
+}
+
+void CoverWindow::loadLastCover(const QString& lastCover) {
+  if (!FileExists(lastCover)) return;
+  const QImage picture = LoadPicture(lastCover);
+  if (!picture.isNull()) setPicture(picture);
+}
+
+void CoverWindow::setPicture(const QImage& picture) {
+  m_cover->setPicture(picture);
+}
+
+void CoverWindow::clearPicture() {
+  m_cover->clearPicture();
+}
+
+const QImage& CoverWindow::picture() const {
+  return m_cover->picture();
+}
+
+QRect CoverWindow::coverGeometry() const {
+  return m_cover->geometry();
+}
+
+QRect CoverWindow::CoverRect(QSize inner) {
+  const int width = std::max(inner.width(), 0);
+  const int height = std::max(inner.height(), 0);
+  const int side = std::min(width, height);
+  const int left = static_cast<int>(RoundHalfEven((width - side) / 2.0));
+  const int top = static_cast<int>(RoundHalfEven((height - side) / 2.0));
+  return QRect(left, top, side, side);
+}
+
+void CoverWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_cover->setGeometry(CoverRect(event->size()));
+}
+
+}  // namespace kd
