@@ -20,6 +20,8 @@ class Playlist : public QAbstractListModel {
  public:
   // Every way of adding entries stops here.
   static constexpr int kMaxEntries = 32766;
+  // The model's role that carries an entry's path (the display role carries its name).
+  static constexpr int PathRole = Qt::UserRole + 1;
 
   explicit Playlist(QObject* parent = nullptr);
 

@@ -1,0 +1,129 @@
+#include "playlist/Playlist.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kd {
+
+Playlist::Playlist(QObject* parent) : QAbstractListModel(parent) {}
+
+bool Playlist::append(const PlaylistEntry& entry) {
+  if (isFull()) return false;
+  const int row = count();
+  beginInsertRows(QModelIndex(), row, row);
+  m_entries.append(entry);
+  endInsertRows();
+  return true;
+}
+
+int Playlist::appendBatch(QList<PlaylistEntry> entries) {
+  const int room = kMaxEntries - count();
+  const int n = static_cast<int>(std::min<qsizetype>(entries.size(), std::max(room, 0)));
+  if (n <= 0) return 0;
+  entries.resize(n);
+  const int first = count();
+  beginInsertRows(QModelIndex(), first, first + n - 1);
+  if (m_entries.isEmpty()) {
+    m_entries = std::move(entries);
+  } else {
+    m_entries.reserve(first + n);
+    for (PlaylistEntry& e : entries) m_entries.append(std::move(e));
+  }
+  endInsertRows();
+  return n;
+}
+
+void Playlist::setEntryName(int index, const QString& name) {
+  if (index < 0 || index >= count()) return;
+  m_entries[index].name = name;
+  const QModelIndex changed = this->index(index);
+  emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void Playlist::setEntryPath(int index, const QString& path) {
+  if (index < 0 || index >= count()) return;
+  m_entries[index].path = path;
+  const QModelIndex changed = this->index(index);
+  emit dataChanged(changed, changed, {PathRole});
+}
+
+void Playlist::setSelectedIndex(int index) {
+  if (index < 0 || index >= count()) index = -1;
+  if (index == m_selected) return;
+  m_selected = index;
+  emit selectionChanged(m_selected);
+}
+
+void Playlist::setTitle(const QString& title) {
+  if (title == m_title) return;
+  m_title = title;
+  emit titleChanged(m_title);
+}
+
+void Playlist::PlClear() {
+  beginResetModel();
+  m_entries.clear();
+  endResetModel();
+  m_tnum = 1;
+  m_plCover.clear();
+  setSelectedIndex(-1);
+  emit cleared();
+  setTitle(QStringLiteral("untitled"));
+  PlShowCount();
+}
+
+void Playlist::PlRemoveEntry(int index) {
+  if (index >= 0 && index < count()) {
+    beginRemoveRows(QModelIndex(), index, index);
+    m_entries.removeAt(index);
+    endRemoveRows();
+    // The entry that moved up into the gap is selected, or the new last one;
+    // an emptied list has no selection.
+    if (index > count() - 1) index = count() - 1;
+    // The row under the old index is a different entry now, so the view is
+    // told even when the number stays the same.
+    m_selected = index;
+    emit selectionChanged(m_selected);
+  }
+  PlShowCount();
+}
+
+void Playlist::PlRemoveSelected() {
+  PlRemoveEntry(m_selected);
+}
+
+void Playlist::PlMoveEntry(int d) {
+  const int i = m_selected;
+  const int j = i + d;
+  // Without a selection there is nothing to move.
+  if (i < 0 || i >= count() || j < 0 || j >= count() || i == j) return;
+  m_entries.swapItemsAt(i, j);
+  const QModelIndex a = index(std::min(i, j));
+  const QModelIndex b = index(std::max(i, j));
+  emit dataChanged(a, b, {Qt::DisplayRole, PathRole});
+  setSelectedIndex(j);
+}
+
+void Playlist::PlShowCount() {
+  emit countChanged(count());
+}
+
+int Playlist::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : count();
+}
+
+QVariant Playlist::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.parent().isValid() || index.row() >= count()) return {};
+  const PlaylistEntry& e = m_entries.at(index.row());
+  switch (role) {
+    case Qt::DisplayRole:
+      return e.name;
+    case Qt::ToolTipRole:
+    case PathRole:
+      return e.path;
+    default:
+      return {};
+  }
+}
+
+}  // namespace kd
