@@ -2,6 +2,7 @@
 // What the player shows of an MPEG audio file: the first frame header
 // (bitrate, sample rate, channel mode) and the 128-byte tag at the end.
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 
@@ -10,7 +11,8 @@ namespace kd {
 class PlayerView;
 
 // The tag of the last examined file. Text fields are decoded and cut at
-// their first NUL; an absent tag leaves every text empty.
+// their first NUL; blanks that pad a field in the file are kept as they are
+// (readers trim). An absent tag leaves every text empty.
 struct ID3Info {
   QString Title;    // 30 bytes in the file
   QString Artist;   // 30
@@ -30,15 +32,23 @@ struct MpegHeaderInfo {
   QString sampleRateText;   // "44" for 44.1 kHz, "48", "22", ...; "" when unknown
   QString channelModeText;  // "stereo", "jstereo", "dualch", "mono"
   int bitrateKbps = 0;
-  int sampleRateKhz = 0;  // whole kHz as shown (44 for 44.1)
-  bool stereo = false;    // any mode but mono
+  int sampleRateKhz = 0;    // whole kHz as shown (44 for 44.1)
+  bool stereo = false;      // any mode but mono
+  int sampleRateHz = 0;     // exact rate (44100)
+  qint64 frameOffset = -1;  // where the first frame starts in the file; -1 when none
 };
 
 // Examines `songPath`: resets `info`, reads the frame header and the tag
-// (a few kilobytes at most, never the whole file), writes labels 10-12 and
-// displays 4 and 5. Missing, unreadable or too short (< 256 bytes) files
-// leave the view untouched and `info` reset.
+// (the ID3v2 tag headers, at most 72 KiB of audio and the last 128 bytes,
+// never the whole file), writes labels 10-12 and displays 4 and 5; when no
+// frame is found the labels are emptied and the displays get 0. Missing,
+// unreadable or too short (< 256 bytes) files leave the view untouched and
+// `info` reset.
 MpegHeaderInfo GetMP3Info(const QString& songPath, ID3Info& info, PlayerView& view);
+
+// The same examination on the bytes of a whole file held in memory; nothing
+// is displayed.
+MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info);
 
 // Empties the track information: label 1 ":", labels 4, 10-13 "", slider 1 hidden.
 void ClearInf(PlayerView& view);

@@ -1,0 +1,91 @@
+#include "mediainfo/Mp3Info.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "core/PlayerView.h"
+#include "mediainfo/Id3v1.h"
+#include "mediainfo/MpegHeader.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+namespace {
+
+// Shorter files are not examined at all.
+constexpr qint64 kMinimumFileSize = 256;
+
+// The examination shared by files and bytes in memory. `readAt(pos, len)`
+// returns up to `len` bytes from `pos`; only the last 128 bytes, the ID3v2
+// tag headers and one window of audio are asked for.
+template <class ReadAt>
+MpegHeaderInfo examine(qint64 size, ReadAt&& readAt, ID3Info& info) {
+  ParseId3v1(readAt(size - id3v1::kSize, id3v1::kSize), info);
+  // A tag at the end is no audio: a lone frame before it is still accepted.
+  const qint64 audioEnd = size - (info.present ? id3v1::kSize : 0);
+
+  // Skip the ID3v2 tags (one after the other when stacked) by their headers
+  // alone: a tag may be many megabytes of pictures.
+  qint64 audioStart = 0;
+  for (int n = 0; n < kMaxStackedId3v2Tags && audioStart + kId3v2HeaderSize <= audioEnd; ++n) {
+    const qint64 tagSize = Id3v2TagSize(readAt(audioStart, kId3v2HeaderSize));
+    if (tagSize == 0) break;
+    audioStart += tagSize;
+  }
+  if (audioStart >= audioEnd) return {};
+
+  const qint64 window = std::min(audioEnd - audioStart, kSyncSearchLimit + kFrameCheckSpan);
+  const std::optional<MpegFrameMatch> frame = FindFirstFrame(readAt(audioStart, window));
+  if (!frame) return {};
+  MpegHeaderInfo header = DescribeFrame(*frame);
+  header.frameOffset += audioStart;
+  return header;
+}
+
+void show(const MpegHeaderInfo& header, PlayerView& view) {
+  view.SetLabel(kLabelBitrate, header.bitrateText);
+  view.SetDD(kDisplayBitrate, static_cast<double>(header.bitrateKbps));
+  view.SetLabel(kLabelSampleRate, header.sampleRateText);
+  view.SetDD(kDisplaySampleRate, static_cast<double>(header.sampleRateKhz));
+  view.SetLabel(kLabelChannels, header.channelModeText);
+}
+
+}  // namespace
+
+MpegHeaderInfo GetMP3Info(const QString& songPath, ID3Info& info, PlayerView& view) {
+  info.reset();
+  if (songPath.isEmpty() || !FileExists(songPath)) return {};
+  QFile file(songPath);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+  const qint64 size = file.size();
+  if (size < kMinimumFileSize) return {};
+
+  const auto readAt = [&file](qint64 pos, qint64 len) {
+    return file.seek(pos) ? file.read(len) : QByteArray();
+  };
+  const MpegHeaderInfo header = examine(size, readAt, info);
+  show(header, view);
+  return header;
+}
+
+MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info) {
+  info.reset();
+  const qint64 size = fileBytes.size();
+  if (size < kMinimumFileSize) return {};
+  const auto readAt = [fileBytes](qint64 pos, qint64 len) {
+    if (pos < 0 || pos >= fileBytes.size()) return QByteArray();
+    const qsizetype n = std::min<qint64>(len, fileBytes.size() - pos);
+    return QByteArray::fromRawData(fileBytes.data() + pos, n);
+  };
+  return examine(size, readAt, info);
+}
+
+void ClearInf(PlayerView& view) {
+  view.SetLabel(kLabelTime, QStringLiteral(":"));
+  for (int label : {kLabelTrack, kLabelBitrate, kLabelSampleRate, kLabelChannels, kLabelLength}) {
+    view.SetLabel(label, QString());
+  }
+  view.HideSlider(kSliderPosition);
+}
+
+}  // namespace kd
