@@ -1,0 +1,120 @@
+#pragma once
+// The player's transport, tick, levels and slider actions wired to a scripted
+// engine, a recording view and a temporary folder of media files.
+
+#include <gtest/gtest.h>
+
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "FakeMediaEngine.h"
+#include "RecordingView.h"
+#include "core/Launcher.h"
+#include "core/Settings.h"
+#include "playback/CoverHooks.h"
+#include "playback/OutputDevice.h"
+#include "playback/PlayerState.h"
+#include "playback/PositionTick.h"
+#include "playback/PositionTimer.h"
+#include "playback/SliderActions.h"
+#include "playback/Transport.h"
+#include "playback/VolumeControl.h"
+#include "playlist/Playlist.h"
+#include "support/TempDir.h"
+#include "util/MessageSink.h"
+
+namespace kd::test {
+
+class RecordingSink : public MessageSink {
+ public:
+  void ShowMessage(const QString& text) override { messages.append(text); }
+  QStringList messages;
+};
+
+class RecordingCovers : public CoverHooks {
+ public:
+  void LoadCover(const QString& path) override { calls.append("cover " + path); }
+  void LoadTagCover(const QString& dir, const QString& artist, const QString& album) override {
+    calls.append("tag " + dir + "|" + artist + "|" + album);
+  }
+  QStringList calls;
+};
+
+class FakeLauncher : public Launcher {
+ public:
+  QString FindProgram(const QString& name) const override { return installed.value(name); }
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    started.append(program + (arguments.isEmpty() ? QString() : " " + arguments.join(' ')));
+    return true;
+  }
+  bool OpenUrl(const QUrl&) override { return false; }
+  QHash<QString, QString> installed;
+  QStringList started;
+};
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  // Writes a small file into the temporary folder and appends it as an entry
+  // named `name`; returns its path.
+  QString addFile(const QString& fileName, const QString& name,
+                  const QByteArray& bytes = QByteArray("RIFF\0\0\0\0WAVE", 12)) {
+    const QString path = dir.write(fileName, bytes);
+    playlist.append({name, path});
+    return path;
+  }
+  void addEntry(const QString& name, const QString& path) { playlist.append({name, path}); }
+  // Three short files "Alpha", "Beta", "Gamma" of 60 s each.
+  void addThree() {
+    addFile("a.wav", "Alpha");
+    addFile("b.wav", "Beta");
+    addFile("c.wav", "Gamma");
+  }
+  void play(int tnum) {
+    playlist.setTNum(tnum);
+    transport.PlayIt();
+  }
+  // Sets the position the engine reports and runs one tick.
+  void tickAt(double seconds) {
+    ASSERT_NE(engine.current(), nullptr);
+    engine.current()->setPosition(seconds);
+    tick.Tick();
+  }
+  // Ticks every 25 ms of the fake clock for `seconds`.
+  void runFor(double seconds) {
+    const int ticks = static_cast<int>(seconds / 0.025 + 0.5);
+    for (int i = 0; i < ticks; ++i) {
+      clock.now += 0.025;
+      tick.Tick();
+    }
+  }
+  QString renderedPath() const {
+    const QStringList renders = engine.log.filter(QRegularExpression("^render "));
+    return renders.isEmpty() ? QString() : renders.last().mid(7);
+  }
+
+  TempDir dir;
+  FakeClock clock;
+  FakeMediaEngine engine{&clock};
+  RecordingView view;
+  Playlist playlist;
+  PlayerState state;
+  Settings settings;
+  RecordingSink messages;
+  RecordingCovers covers;
+  PositionTimer timer{[this] { return clock.now; }};
+  Transport transport{state, playlist, view, engine, timer, messages, covers, settings};
+  QList<int> randomPicks;  // answers of the random source, in order (1 when empty)
+  QList<int> randomAsked;  // the n of every question
+  PositionTick tick{transport, view, timer, [this](int n) {
+                      randomAsked.append(n);
+                      return randomPicks.isEmpty() ? 1 : randomPicks.takeFirst();
+                    }};
+  OutputDevice device;
+  FakeLauncher launcher;
+  VolumeControl volume{state, view, device, launcher};
+  SliderActions sliders{state, view, transport, volume, timer};
+};
+
+}  // namespace kd::test
