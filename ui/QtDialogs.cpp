@@ -1,0 +1,57 @@
+#include "ui/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ui/DialogFilters.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+namespace {
+const QString kCaption = QStringLiteral("kavorodeck");
+}
+
+void QtDialogs::ShowMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, m_owner);
+  box.exec();
+}
+
+bool QtDialogs::Confirm(const QString& question) {
+  return QMessageBox::question(m_owner, kCaption, question, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+FileDialogResult QtDialogs::OpenFile(const FileDialogRequest& request) {
+  return runFileDialog(request, false);
+}
+
+FileDialogResult QtDialogs::SaveFile(const FileDialogRequest& request) {
+  return runFileDialog(request, true);
+}
+
+FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(m_owner, request.title, request.initialFolder);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The name is used exactly as typed: no default suffix.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+  const QStringList filters = QtNameFilters(request.filter);
+  dialog.setNameFilters(filters);
+  const int index = request.filterIndex - 1;
+  if (index >= 0 && index < filters.size()) dialog.selectNameFilter(filters[index]);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  FileDialogResult result;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
+  result.path = dialog.selectedFiles().constFirst();
+  result.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (result.filterIndex < 1) result.filterIndex = request.filterIndex;
+  return result;
+}
+
+QString QtDialogs::BrowseFolder(const QString& prompt) {
+  const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt);
+  return AddBackslash(folder);
+}
+
+}  // namespace kd

@@ -1,0 +1,23 @@
+#include "ui/SystemLauncher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace kd {
+
+QString SystemLauncher::FindProgram(const QString& name) const {
+  return QStandardPaths::findExecutable(name);
+}
+
+bool SystemLauncher::StartProgram(const QString& program, const QStringList& arguments) {
+  if (program.isEmpty()) return false;
+  return QProcess::startDetached(program, arguments);
+}
+
+bool SystemLauncher::OpenUrl(const QUrl& url) {
+  if (!url.isValid()) return false;
+  return QDesktopServices::openUrl(url);
+}
+
+}  // namespace kd
