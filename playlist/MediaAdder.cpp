@@ -1,0 +1,127 @@
+#include "playlist/MediaAdder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/Dialogs.h"
+#include "core/IniStore.h"
+#include "core/Settings.h"
+#include "core/SettingsTable.h"
+#include "playlist/FolderScanner.h"
+#include "playlist/FriendlyName.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistReader.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+MediaAdder::MediaAdder(Playlist& playlist, Settings& settings, IniStore& store,
+                       FolderScanner& scanner)
+    : m_playlist(playlist), m_settings(settings), m_store(store), m_scanner(scanner) {}
+
+bool MediaAdder::friendlyNames() const {
+  return m_settings.friendlyNamesOn();
+}
+
+void MediaAdder::setAddItem(const QString& name, const QString& path, const QString& title) {
+  m_addName = name;
+  m_addPath = path;
+  m_addTitle = title;
+}
+
+void MediaAdder::PlAddEntry() {
+  Playlist& playlist = m_playlist;
+  if (m_addName.isEmpty()) {
+    m_scanner.then([&playlist] { playlist.PlShowCount(); });
+    return;
+  }
+  // A folder is scanned whatever its name, even one called "x.m3u".
+  if (QFileInfo(m_addPath).isDir()) {
+    m_scanner.scan(m_addPath, m_settings.ValidExt, friendlyNames());
+    return;
+  }
+  const QString ext = GetExtension(m_addPath).toUpper();
+  if (ext == QLatin1String("PLS") || ext == QLatin1String("M3U")) {
+    const PlaylistReadOptions options{friendlyNames()};
+    m_scanner.then([&playlist, file = m_addPath, options] { PlRead(playlist, file, options); });
+    return;
+  }
+  if (IsPicture(m_addPath)) m_addTitle += QLatin1String(" (picture)");
+  m_scanner.then([&playlist, entry = PlaylistEntry{m_addTitle, m_addPath}] {
+    if (playlist.append(entry) && playlist.TNum() == 0) playlist.setTNum(1);
+    playlist.PlShowCount();
+  });
+}
+
+void MediaAdder::AskMediaFile() {
+  m_addName.clear();
+  if (!m_dialogs) return;
+  FileDialogRequest request;
+  request.title = QString::fromUtf8(kOpenTitle);
+  request.filter = QString::fromUtf8(kOpenFilter);
+  request.filterIndex = m_filterIndex;
+  request.initialFolder = m_settings.Path;
+  const FileDialogResult result = m_dialogs->OpenFile(request);
+  if (result.cancelled()) return;
+  m_filterIndex = result.filterIndex;
+  m_addPath = result.path;
+  m_addName = GetFileName(m_addPath);
+  m_addTitle = FriendlyName(m_addName, friendlyNames());
+  WritePathSetting(m_store, m_settings, m_addPath.left(m_addPath.size() - m_addName.size()));
+}
+
+void MediaAdder::AddFromDir() {
+  const QString folder =
+      m_dialogs ? m_dialogs->BrowseFolder(QString::fromUtf8(kFolderPrompt)) : QString();
+  if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
+  Playlist& playlist = m_playlist;
+  m_scanner.then([&playlist] { playlist.PlShowCount(); });
+}
+
+void MediaAdder::OpenAndPlay() {
+  AskMediaFile();
+  if (m_addName.isEmpty()) return;
+  Playlist& playlist = m_playlist;
+  m_scanner.then([&playlist] { playlist.PlClear(); });
+  PlAddEntry();
+  m_scanner.then([this] {
+    m_playlist.setTNum(1);
+    if (m_play) m_play();
+  });
+}
+
+void MediaAdder::AddFile() {
+  AskMediaFile();
+  PlAddEntry();
+}
+
+void MediaAdder::AddDropped(const QStringList& paths) {
+  for (const QString& path : paths) {
+    setAddItem(path, path, FriendlyName(path, friendlyNames()));
+    PlAddEntry();
+  }
+}
+
+void MediaAdder::AddCommandLine(const QString& argument) {
+  QString path = argument;
+  // The playlist outlives the current folder: a relative path would point
+  // elsewhere once saved and read back at the next start.
+  if (!path.isEmpty() && !IsStreamUrl(path) && QDir::isRelativePath(path)) {
+    path = QFileInfo(path).absoluteFilePath();
+  }
+  setAddItem(QString::fromUtf8(kCommandLineName), path, FriendlyName(path, friendlyNames()));
+  PlAddEntry();
+  Playlist& playlist = m_playlist;
+  m_scanner.then([&playlist] { playlist.setTNum(1); });
+}
+
+void MediaAdder::AddStartFile(const QString& startFile) {
+  setAddItem(startFile, startFile, FriendlyName(startFile, friendlyNames()));
+  PlAddEntry();
+}
+
+void MediaAdder::whenIdle(std::function<void()> step) {
+  m_scanner.then(std::move(step));
+}
+
+}  // namespace kd

@@ -1,0 +1,102 @@
+#pragma once
+// Every way of adding media ends here: the open-file dialog, the folder
+// dialog, dropped files and folders, the command line and the start file.
+// The item being added travels in AddName, AddPath and AddTitle; PlAddEntry
+// appends a file, reads a playlist file or scans a folder. Everything that
+// changes the playlist goes through the FolderScanner, so adds made while a
+// folder is being scanned wait for it and keep their order. Work queued there
+// refers to the adder and the playlist, so both outlive the scanner.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace kd {
+
+class Dialogs;
+class FolderScanner;
+class IniStore;
+class Playlist;
+struct Settings;
+
+class MediaAdder {
+ public:
+  static constexpr const char* kOpenTitle = "打开播放文件";
+  static constexpr const char* kOpenFilter =
+      "MPEG Audio Files|*.MP?"
+      "|ActiveMovie Files|*.MP?;*.MPEG;*.DAT;*.WAV;*.AU;*.MID;*.RMI;*.AIF?;*.MOV;*.QT;*.AVI;"
+      "*.M1V;*.RA;*.RAM;*.RM;*.RMM"
+      "|Music Modules|*.MOD;*.MTM;*FAR;*.669;*.OKT;*.STM;*.S3M;*.NST;*.WOW;*.XM"
+      "|Bitmaps|*.BMP;*.GIF;*.JPG"
+      "|Playlists|*.M3U;*.PLS"
+      "|All Files|*.*";
+  static constexpr const char* kFolderPrompt = "选择播放文件所在目录:";
+  static constexpr const char* kCommandLineName = "Commandline";
+
+  // `store` is the settings file; the Path setting is written to it at once.
+  MediaAdder(Playlist& playlist, Settings& settings, IniStore& store, FolderScanner& scanner);
+
+  // Without dialogs, every dialog counts as cancelled.
+  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+  // Starts playing entry TNum.
+  void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
+
+  // The item PlAddEntry adds: its file title ("" = nothing to add), its full
+  // path, its display name.
+  void setAddItem(const QString& name, const QString& path, const QString& title);
+  const QString& AddName() const { return m_addName; }
+  const QString& AddPath() const { return m_addPath; }
+  const QString& AddTitle() const { return m_addTitle; }
+
+  // Adds the item: a folder is scanned with the ValidExt setting as it is
+  // now; a path ending in ".m3u" or ".pls" (any case) is read as a playlist
+  // and appended; anything else is one entry whatever its extension, even a
+  // file that does not exist (playing it marks it not found), with
+  // " (picture)" added to the title of a picture, and TNum 1 when it was 0.
+  // The entry count is published in every case.
+  void PlAddEntry();
+
+  // The open-file dialog: fills the item, or leaves AddName empty on cancel.
+  // The filter chosen last is offered again for the rest of the run; the
+  // chosen folder becomes the Path setting, written at once.
+  void AskMediaFile();
+  // The folder dialog, then a scan of the chosen tree into the playlist.
+  void AddFromDir();
+
+  // Command 13: the open-file dialog; then the playlist holds only the
+  // chosen item and it plays. Cancel changes nothing.
+  void OpenAndPlay();
+  // Command 23: the open-file dialog, then PlAddEntry.
+  void AddFile();
+  // Command 24.
+  void AddFolder() { AddFromDir(); }
+
+  // Files and folders dropped on the window, added in the order given.
+  void AddDropped(const QStringList& paths);
+
+  // Start-up: the command-line argument (a relative path is taken from the
+  // current folder), then TNum 1.
+  void AddCommandLine(const QString& argument);
+  // Start-up in start mode 2: the configured start file or folder.
+  void AddStartFile(const QString& startFile);
+
+  // Runs `step` once the adds asked for so far are done (at once when none
+  // is pending); start-up uses it to start playing after a folder scan.
+  void whenIdle(std::function<void()> step);
+
+ private:
+  bool friendlyNames() const;
+
+  Playlist& m_playlist;
+  Settings& m_settings;
+  IniStore& m_store;
+  FolderScanner& m_scanner;
+  Dialogs* m_dialogs = nullptr;
+  std::function<void()> m_play;
+  QString m_addName;
+  QString m_addPath;
+  QString m_addTitle;
+  int m_filterIndex = 1;  // remembered for the run
+};
+
+}  // namespace kd

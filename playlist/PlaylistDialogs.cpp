@@ -1,0 +1,80 @@
+#include "playlist/PlaylistDialogs.h"
+
+#include <QFileInfo>
+
+#include "core/Dialogs.h"
+#include "core/IniStore.h"
+#include "core/Settings.h"
+#include "core/SettingsTable.h"
+#include "playlist/FolderScanner.h"
+#include "playlist/FriendlyName.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistReader.h"
+#include "playlist/PlaylistWriter.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+PlaylistDialogs::PlaylistDialogs(Playlist& playlist, Settings& settings, IniStore& store,
+                                 FolderScanner& scanner)
+    : m_playlist(playlist), m_settings(settings), m_store(store), m_scanner(scanner) {}
+
+void PlaylistDialogs::PlLoad() {
+  if (!m_dialogs) return;
+  FileDialogRequest request;
+  request.title = QString::fromUtf8(kLoadTitle);
+  request.filter = QString::fromUtf8(kLoadFilter);
+  request.filterIndex = 1;
+  request.initialFolder = m_settings.Path;
+  const QString file = m_dialogs->OpenFile(request).path;
+  if (file.isEmpty()) return;
+  WritePathSetting(m_store, m_settings, GetDirPart(file));
+
+  const bool clearFirst = m_settings.ClearPLFirst == 1;
+  const bool autoPlay = m_settings.AutoPlay == 1;
+  const PlaylistReadOptions options{m_settings.friendlyNamesOn()};
+  m_scanner.then([this, file, clearFirst, autoPlay, options] {
+    if (clearFirst) m_playlist.PlClear();
+    PlRead(m_playlist, file, options);
+    if (autoPlay) {
+      m_playlist.setTNum(1);
+      if (m_play) m_play();
+    }
+  });
+}
+
+QString PlaylistDialogs::SaveTarget(const QString& typed) {
+  if (typed.endsWith(QLatin1String(".pls"), Qt::CaseInsensitive) ||
+      typed.endsWith(QLatin1String(".m3u"), Qt::CaseInsensitive)) {
+    return typed;
+  }
+  return typed + QLatin1String(".m3u");
+}
+
+QString PlaylistDialogs::ReplaceQuestion(const QString& file) {
+  return QStringLiteral("%1 已存在。\n要替换它吗？").arg(file);
+}
+
+void PlaylistDialogs::PlSave() {
+  if (!m_dialogs) return;
+  FileDialogRequest request;
+  request.title = QString::fromUtf8(kSaveTitle);
+  request.filter = QString::fromUtf8(kSaveFilter);
+  request.filterIndex = 1;
+  request.initialFolder = m_settings.Path;
+  const QString typed = m_dialogs->SaveFile(request).path;
+  if (typed.isEmpty()) return;
+  WritePathSetting(m_store, m_settings, GetDirPart(typed));
+
+  const QString file = SaveTarget(typed);
+  // The dialog asked about the name as typed; a file under the completed
+  // name is replaced only when the user agrees.
+  if (file != typed && QFileInfo::exists(file) && !m_dialogs->Confirm(ReplaceQuestion(file))) {
+    return;
+  }
+  if (WritePL(m_playlist, file, m_dialogs)) {
+    m_playlist.setTitle(FriendlyName(file, m_settings.friendlyNamesOn()));
+  }
+}
+
+}  // namespace kd

@@ -1,0 +1,55 @@
+#pragma once
+// Loading and saving the playlist through the file dialogs (commands 21 and
+// 22). Both remember the folder used as the Path setting, written at once.
+// A load queued behind a folder scan refers to this object, so it outlives
+// the scanner.
+
+#include <QString>
+#include <functional>
+
+namespace kd {
+
+class Dialogs;
+class FolderScanner;
+class IniStore;
+class Playlist;
+struct Settings;
+
+class PlaylistDialogs {
+ public:
+  static constexpr const char* kLoadTitle = "载入播放列表";
+  static constexpr const char* kLoadFilter = "MP3 Playlists (*.M3U)|*.M3U|Playlists (*.PLS)|*.PLS";
+  static constexpr const char* kSaveTitle = "保存播放列表";
+  static constexpr const char* kSaveFilter = "MP3 Playlists (*.M3U)|*.M3U";
+
+  PlaylistDialogs(Playlist& playlist, Settings& settings, IniStore& store, FolderScanner& scanner);
+
+  // Without dialogs, every dialog counts as cancelled.
+  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+  // Starts playing entry TNum.
+  void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
+
+  // Asks for a playlist file and reads it into the playlist: cleared first
+  // when ClearPLFirst is 1, played from entry 1 when AutoPlay is 1. Runs
+  // after a folder scan in progress. Cancel changes nothing.
+  void PlLoad();
+  // Asks for a file name and writes the playlist there (see SaveTarget); the
+  // playlist's title becomes the file's friendly name. Cancel changes nothing.
+  void PlSave();
+
+  // The file a typed name is saved as: a name ending in ".pls" or ".m3u"
+  // (any case) as typed, anything else with ".m3u" appended.
+  static QString SaveTarget(const QString& typed);
+  // The question asked before an existing file is replaced.
+  static QString ReplaceQuestion(const QString& file);
+
+ private:
+  Playlist& m_playlist;
+  Settings& m_settings;
+  IniStore& m_store;
+  FolderScanner& m_scanner;
+  Dialogs* m_dialogs = nullptr;
+  std::function<void()> m_play;
+};
+
+}  // namespace kd
