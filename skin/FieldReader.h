@@ -1,0 +1,56 @@
+#pragma once
+// Cuts the decoded text of a skin file into fields.
+//
+// A field ends at a comma or at a line end (CR, LF or CR LF); reading a field
+// consumes its delimiter. Spaces and tabs before a field are skipped, and an
+// unquoted field loses its trailing blanks. A field that starts with a double
+// quote runs to the next double quote and may hold commas; whatever follows
+// the closing quote up to the delimiter is dropped. A quote that never closes
+// ends at the line end, so one stray quote cannot swallow the rest of the
+// file.
+//
+// Some texts take one whole line instead (the skin information, comments):
+// `ReadLine` returns the rest of the current line, which is the whole next
+// line when the previous field ended at a line end.
+//
+// Asking for a field when the text is used up gives "" and sets `PastEnd`.
+
+#include <QString>
+#include <cstdint>
+
+namespace kd {
+
+class FieldReader {
+ public:
+  explicit FieldReader(QString text);
+
+  // True when every character has been consumed.
+  bool AtEnd() const { return m_pos >= m_text.size(); }
+  // True once a field or line was asked for after the end of the text.
+  bool PastEnd() const { return m_pastEnd; }
+  // Forgets an earlier read past the end (for callers that check per record).
+  void ClearPastEnd() { m_pastEnd = false; }
+
+  QString ReadField();
+  // The rest of the current line, verbatim; the line end is consumed.
+  QString ReadLine();
+  // A field read leniently as a number (its leading number, else 0), rounded
+  // halves to even and clamped into the type's range.
+  int32_t ReadInt32();
+  int16_t ReadInt16();
+
+  // Characters not yet consumed; a bound for how many fields can still follow.
+  qsizetype Remaining() const { return m_text.size() - m_pos; }
+
+ private:
+  bool AtLineEnd() const;
+  // Consumes a line end (CR LF, CR or LF) at the current position, if any.
+  void ConsumeLineEnd();
+  QString ReadQuoted();
+
+  QString m_text;
+  qsizetype m_pos = 0;
+  bool m_pastEnd = false;
+};
+
+}  // namespace kd

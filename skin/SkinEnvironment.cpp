@@ -1,0 +1,13 @@
+#include "skin/SkinEnvironment.h"
+
+#include "util/AppPaths.h"
+
+namespace kd {
+
+SkinLoadEnvironment SkinLoadEnvironment::ForProgram() {
+  SkinLoadEnvironment env;
+  env.programFolders = ProgramFolders();
+  return env;
+}
+
+}  // namespace kd

@@ -1,0 +1,186 @@
+#include "skin/SkinLoader.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "skin/FieldReader.h"
+#include "skin/PixelBudget.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinParser.h"
+#include "util/Paths.h"
+#include "util/TextCodec.h"
+
+namespace kd {
+
+namespace {
+
+const QString kSkinTag = QStringLiteral("Kavoro Skin");
+const QString kForeignTag = QStringLiteral("Tarvo Skin");
+
+// Legacy text is decoded a few kilobytes of whole lines at a time: in the
+// ASCII-compatible code pages a line break is never part of a multi-byte
+// character, and bounded pieces keep the converter's cost linear even for
+// megabytes of bytes that are no text at all.
+QString DecodeSkinText(const QByteArray& bytes) {
+  if (IsValidUtf8(bytes)) return DecodeText(bytes);
+  constexpr qsizetype kPiece = 4096;
+  QString text;
+  text.reserve(bytes.size());
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    const qsizetype lineEnd = bytes.indexOf('\n', std::min(start + kPiece, bytes.size() - 1));
+    const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
+    text += DecodeLegacy(QByteArrayView(bytes).sliced(start, end - start));
+    start = end;
+  }
+  return text;
+}
+
+// Window sizes are kept to what a window can have.
+int WindowSide(int32_t value) {
+  return std::clamp<int32_t>(value, 0, 32767);
+}
+
+// Reads the normal skin's two bitmaps; a missing one is reported and the
+// window keeps the picture it had.
+void ReadBitmaps(SkinDocument& doc, SkinFiles& files, const QString& mainName,
+                 const QString& resourceName) {
+  const QString mainPath = doc.baseFolder + mainName;
+  const QString mainFound = files.Find(mainPath);
+  if (mainFound.isEmpty()) {
+    doc.messages << QStringLiteral("Main bitmap not found: ") + mainPath;
+  } else {
+    doc.mainBitmap = files.Load(mainFound);
+  }
+  const QString resourcePath = doc.baseFolder + resourceName;
+  const QString resourceFound = files.Find(resourcePath);
+  if (resourceFound.isEmpty()) {
+    doc.messages << QStringLiteral("Resource bitmap not found: ") + resourcePath;
+  } else {
+    doc.resourceBitmap = files.Load(resourceFound);
+  }
+}
+
+// Settles the folder an import skin takes its pictures from: the stored
+// import folder when asked not to ask, otherwise the folder of the file the
+// user picks (or of the default file name when the user cancels).
+void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
+                        const QString& resourceField, FieldReader& reader) {
+  const QString filter = reader.ReadField();
+  const QString defaultName = reader.ReadField();
+  QString folder = AddBackslash(resourceField);
+  if (env.importFlag) {
+    folder = AddBackslash(env.skinImport);
+  } else {
+    const QString chosen =
+        env.askImportFile ? env.askImportFile(filter, defaultName, folder) : QString();
+    folder = GetDirPart(chosen.isEmpty() ? defaultName : chosen);
+    doc.skinImportSetting = folder;
+  }
+  doc.baseFolder = folder;
+}
+
+}  // namespace
+
+SkinLoader::SkinLoader(SkinLoadEnvironment env) : m_env(std::move(env)) {}
+
+QString SkinLoader::FindFile(const QString& path) const {
+  // Relative paths would depend on the working directory; they are never looked up.
+  if (!path.startsWith(QLatin1Char('/'))) return {};
+  return m_env.findFile ? m_env.findFile(path) : FindFileIgnoringCase(path);
+}
+
+QString SkinLoader::SkinFolder() const {
+  QString folder = AddBackslash(m_env.skinPath);
+  if (folder.isEmpty()) folder = AddBackslash(m_env.lastSkinFolder);
+  if (folder.isEmpty() && !m_env.programFolders.isEmpty()) {
+    folder = AddBackslash(m_env.programFolders.constFirst());
+  }
+  return folder;
+}
+
+QString SkinLoader::CompleteName(const QString& name) const {
+  if (!name.endsWith(QLatin1Char('*'))) return name;
+  return name.left(name.size() - 1) + QString::number(m_env.screenWidth) + QStringLiteral(".skin");
+}
+
+QString SkinLoader::FindSkinFile(const QString& completedName) const {
+  const QString& name = completedName;
+  const QString direct = name.startsWith(QLatin1Char('/')) ? name : SkinFolder() + name;
+  QString found = FindFile(direct);
+  if (!found.isEmpty()) return found;
+  const QString fileName = GetFileName(name);
+  if (fileName.isEmpty()) return {};
+  for (const QString& folder : m_env.programFolders) {
+    found = FindFile(AddBackslash(folder) + fileName);
+    if (!found.isEmpty()) return found;
+  }
+  return {};
+}
+
+SkinDocument SkinLoader::LoadSkin(const QString& rawName) const {
+  const QString name = CompleteName(rawName);
+  const QString fullPath = FindSkinFile(name);
+  if (fullPath.isEmpty()) {
+    SkinDocument doc;
+    doc.outcome = SkinLoadOutcome::NotFound;
+    doc.skinFolder = m_env.lastSkinFolder;
+    doc.messages << QStringLiteral("Skin not found!\nSkinName=") + name +
+                        QStringLiteral("\nSkinPath=") + m_env.skinPath;
+    return doc;
+  }
+  const qint64 limit = m_env.limits.maxFileBytes;
+  QByteArray bytes;
+  if (m_env.readFile) {
+    bytes = m_env.readFile(fullPath, limit);
+  } else {
+    QFile file(fullPath);
+    if (file.open(QIODevice::ReadOnly)) bytes = file.read(limit);
+  }
+  return LoadSkinText(bytes, fullPath);
+}
+
+SkinDocument SkinLoader::LoadSkinText(const QByteArray& bytes, const QString& fullPath) const {
+  SkinDocument doc;
+  doc.fullPath = fullPath;
+  doc.baseFolder = GetDirPart(fullPath);
+  doc.skinFolder = doc.baseFolder;
+
+  FieldReader reader(DecodeSkinText(bytes));
+  const QString tag = reader.ReadField();
+  if (tag == kForeignTag) {
+    doc.outcome = SkinLoadOutcome::ForeignSkin;
+    doc.messages << QStringLiteral("This skin is designed for Tarvo Only!");
+    return doc;
+  }
+  if (tag != kSkinTag) {
+    doc.outcome = SkinLoadOutcome::InvalidHeader;
+    doc.messages << QStringLiteral("Invalid Skin!");
+    return doc;
+  }
+  doc.outcome = SkinLoadOutcome::Loaded;
+  doc.info = reader.ReadLine();
+  for (QSize& size : doc.sizes) {
+    const int width = WindowSide(reader.ReadInt32());
+    size = QSize(width, WindowSide(reader.ReadInt32()));
+  }
+
+  PixelBudget budget(m_env.limits.pixelBudget);
+  SkinFiles files(m_env, budget);
+  const QString mainName = reader.ReadField();
+  const QString resourceName = reader.ReadField();
+  if (mainName == QLatin1String("*")) {
+    SettleImportFolder(doc, m_env, resourceName, reader);
+  } else {
+    ReadBitmaps(doc, files, mainName, resourceName);
+  }
+  doc.skinSetting = fullPath;
+
+  SkinParser parser(reader, doc, m_env, files, budget);
+  parser.ReadWindowRecord();
+  parser.ReadElementRecords();
+  parser.Finish();
+  return doc;
+}
+
+}  // namespace kd

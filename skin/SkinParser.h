@@ -1,0 +1,94 @@
+#pragma once
+// Reads the window record and the element records of a skin file into a
+// SkinDocument: buttons, links, labels, displays, sliders, lights, the
+// playlist box, the cover picture, the window shape, import canvases and
+// conditional skips, and the list of records refused for their index.
+//
+// The caller has read the header, the sizes and the bitmap names and has put
+// the pictures found so far into the document.
+
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "skin/ElementKinds.h"
+#include "skin/FieldReader.h"
+#include "skin/ImportCanvases.h"
+#include "skin/PixelBudget.h"
+#include "skin/SkinDocument.h"
+#include "skin/SkinEnvironment.h"
+#include "skin/SkinFiles.h"
+
+namespace kd {
+
+// The tooltip of labels, sliders, the playlist box and the cover: a text that
+// starts with "~" gives none.
+QString TipText(const QString& tip);
+
+// The message shown at the end of a load that refused records: two fixed
+// lines, then every listed key field preceded by a space.
+QString RejectedRecordsMessage(const QStringList& keys);
+
+class SkinParser {
+ public:
+  SkinParser(FieldReader& reader, SkinDocument& doc, const SkinLoadEnvironment& env,
+             SkinFiles& files, PixelBudget& budget);
+
+  // The window record: hover style, anchor code, background colour and three
+  // numbers that are read and ignored.
+  void ReadWindowRecord();
+  // Element records until the end of the text or a key field starting with "E".
+  void ReadElementRecords();
+  // Applies a complete outline and adds the message about refused records.
+  void Finish();
+
+ private:
+  struct Value {
+    int32_t number = 0;
+    QRgb colour = 0;
+    QString text;
+  };
+  using Values = std::vector<Value>;
+
+  void ProcessRecord(const QString& key);
+  void ReadValues(const ElementKind& kind, size_t from, size_t to, Values& values);
+  void Reject(const ElementKind& kind, const QString& key);
+  void Build(char key, int32_t n, const Values& v);
+
+  void BuildButton(int32_t n, const Values& v);
+  void BuildLabel(int32_t n, const Values& v);
+  void BuildDisplay(int32_t n, const Values& v);
+  void BuildSlider(int32_t n, const Values& v);
+  void BuildLight(int32_t n, const Values& v);
+  void BuildPlaylistBox(const Values& v);
+  void BuildCover(const Values& v);
+  void ApplyColourKey(QRgb key);
+  void LoadCanvas(int32_t n, const QString& file);
+  void UseCanvases();
+
+  void StartOutline(int32_t n, bool multi);
+  void ReadOutlineCounts(int32_t n);
+  void ReadOutlinePoint(int32_t x);
+
+  FieldReader& m_reader;
+  SkinDocument& m_doc;
+  const SkinLoadEnvironment& m_env;
+  SkinFiles& m_files;
+  PixelBudget& m_budget;
+  ImportCanvases m_canvases;
+
+  // The pictures the window shows at this point of the load.
+  QImage m_windowPicture;
+  QImage m_resourcePicture;
+
+  int m_loadFlag = 0;  // 1 when the last canvas picture was found
+  QString m_skipName;  // set: records are skipped up to ":" + this name
+
+  int16_t m_declaredPoints = 0;
+  bool m_multiOutline = false;
+  std::vector<QPoint> m_points;
+  std::vector<int32_t> m_counts;
+};
+
+}  // namespace kd
