@@ -22,31 +22,38 @@ QByteArray& CodepageName() {
   return name;
 }
 
-// One iconv conversion; `onInvalid` decides what replaces a character the
-// target cannot hold. Returns the converted bytes.
+// One iconv conversion. A sequence the source cannot decode (or a character
+// the target cannot hold) becomes `replacement` and one input unit is
+// skipped. The input goes to iconv in bounded windows: a call over the whole
+// remaining input for every bad byte would make garbage cost quadratic time.
 QByteArray Convert(const QByteArray& from, const QByteArray& to, QByteArrayView input,
                    QByteArrayView replacement, qsizetype unitSize) {
   iconv_t cd = iconv_open(to.constData(), from.constData());
   if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+  constexpr size_t kWindow = 4096;
   QByteArray out;
-  out.reserve(input.size() * 4 + 16);
+  out.reserve(input.size() * 2 + 16);
   char* in = const_cast<char*>(input.data());
-  size_t inLeft = static_cast<size_t>(input.size());
-  char buffer[4096];
-  while (inLeft > 0) {
+  size_t total = static_cast<size_t>(input.size());
+  char buffer[16384];
+  while (total > 0) {
+    const size_t window = std::min(total, kWindow);
+    const bool moreBeyondWindow = total > window;
+    size_t inLeft = window;
     char* outPtr = buffer;
     size_t outLeft = sizeof buffer;
     const size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    const int error = errno;
     out.append(buffer, static_cast<qsizetype>(outPtr - buffer));
-    if (r == static_cast<size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // An invalid or incomplete sequence: emit the replacement and skip one unit.
-      out.append(replacement.data(), replacement.size());
-      const size_t skip = std::min<size_t>(inLeft, static_cast<size_t>(unitSize));
-      in += skip;
-      inLeft -= skip;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
+    total -= window - inLeft;
+    if (r != static_cast<size_t>(-1) || error == E2BIG) continue;
+    // A sequence cut by the window's end starts the next window, whole.
+    if (error == EINVAL && moreBeyondWindow && inLeft < window) continue;
+    out.append(replacement.data(), replacement.size());
+    const size_t skip = std::min<size_t>(total, static_cast<size_t>(unitSize));
+    in += skip;
+    total -= skip;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   char* outPtr = buffer;
   size_t outLeft = sizeof buffer;

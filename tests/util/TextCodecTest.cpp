@@ -52,3 +52,12 @@ TEST(TextCodec, GarbageNeverBreaksDecoding) {
   const QString text = DecodeText(garbage);
   EXPECT_FALSE(text.isEmpty());
 }
+
+TEST(TextCodec, LegacyTextLongerThanOneConversionWindowDecodesWhole) {
+  // An odd lead byte shifts every double-byte character across the internal
+  // window boundaries.
+  const QString text = QStringLiteral("x") + QString(5000, QChar(0x4E2D)) + QStringLiteral("y");
+  const QByteArray bytes = EncodeLegacy(text);
+  ASSERT_EQ(bytes.size(), 10002);
+  EXPECT_EQ(DecodeLegacy(bytes), text);
+}

@@ -1,0 +1,324 @@
+"""The real program under Xvfb: started with temporary settings and data
+folders, driven by key letters, clicks and drags through xdotool, ended in
+each of the ways a user ends it; then its files and a screenshot are checked."""
+
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+import testskin
+
+PROGRAM = os.environ["KD_PROGRAM"]
+WM_CLOSE = os.environ["KD_WM_CLOSE"]
+DRAG_SOURCE = os.environ.get("KD_DRAG_SOURCE", "")
+SHUTDOWN_ORDER = [
+    "Skin", "SkinPath", "SkinImport", "WinOnTop", "WinSnap", "WinSavePos", "Auto", "Snooze",
+    "SnoozeMode", "SnoozeTime", "SnoozeHide", "ExitMode", "StartMd", "StartMin", "StartMute",
+    "StartFile", "TimeFmt", "VisPLPath", "ClearPlFirst", "AutoPlay", "ValidExt", "PBOverlap",
+    "ScrollName", "UseTagCover", "FriendlyNames",
+]
+
+
+def wav_bytes(seconds=1.0, rate=8000):
+    frames = int(seconds * rate)
+    data = b"\0\0" * frames
+    return (b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " +
+            struct.pack("<IHHIIHH", 16, 1, 1, rate, rate * 2, 2, 16) + b"data" +
+            struct.pack("<I", len(data)) + data)
+
+
+class Xvfb:
+    def __init__(self):
+        read_fd, write_fd = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+        os.close(read_fd)
+        self.display = ":" + number.decode().strip()
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait(10)
+
+
+class Player:
+    """One run of the program with its own settings and data folders."""
+
+    def __init__(self, test, display, home, args=(), settings=None, data_files=None):
+        self.test = test
+        self.home = Path(home)
+        self.config = self.home / "config"
+        self.data = self.home / "data"
+        (self.config / "kavorodeck").mkdir(parents=True, exist_ok=True)
+        (self.data / "kavorodeck").mkdir(parents=True, exist_ok=True)
+        if settings is not None:
+            lines = ["[config]"] + [f"{k}={v}" for k, v in settings.items()]
+            self.settings_path.write_text("\n".join(lines) + "\n")
+        for name, text in (data_files or {}).items():
+            (self.data / "kavorodeck" / name).write_bytes(text)
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "XDG_CONFIG_HOME": str(self.config),
+            "XDG_DATA_HOME": str(self.data), "KAVORODECK_AUDIO_SINK": "fakesink sync=true",
+            "KAVORODECK_VIDEO_SINK": "fakesink", "ASAN_OPTIONS": "detect_leaks=0",
+            "XDG_RUNTIME_DIR": str(self.home),
+        })
+        env.pop("WAYLAND_DISPLAY", None)
+        self.env = env
+        self.log = open(self.home / "player.log", "w")
+        self.proc = subprocess.Popen([PROGRAM, *args], env=env, stdout=self.log,
+                                     stderr=subprocess.STDOUT)
+        self.window = self._wait_for_window()
+
+    @property
+    def settings_path(self):
+        return self.config / "kavorodeck" / "kavorodeck.ini"
+
+    @property
+    def playlist_path(self):
+        return self.data / "kavorodeck" / "playlist.m3u"
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
+                              text=True).stdout
+
+    def _wait_for_window(self):
+        deadline = time.time() + 30
+        while time.time() < deadline:
+            if self.proc.poll() is not None:
+                raise AssertionError(f"the program ended early: {self.read_log()}")
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^kavorodeck$"],
+                                   env=self.env, capture_output=True, text=True)
+            ids = found.stdout.split()
+            if ids:
+                time.sleep(0.3)
+                return ids[0]
+            time.sleep(0.1)
+        raise AssertionError("the skinned window never appeared")
+
+    def read_log(self):
+        self.log.flush()
+        return (self.home / "player.log").read_text(errors="replace")
+
+    def geometry(self):
+        out = self.xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def key(self, *keys):
+        self.xdotool("windowfocus", "--sync", self.window)
+        for k in keys:
+            self.xdotool("key", "--window", self.window, k)
+            time.sleep(0.15)
+        time.sleep(0.3)
+
+    def click(self, x, y, button=1):
+        wx, wy, _, _ = self.geometry()
+        self.xdotool("mousemove", "--sync", str(wx + x), str(wy + y))
+        self.xdotool("click", str(button))
+        time.sleep(0.3)
+
+    def pixel(self, x, y):
+        wx, wy, _, _ = self.geometry()
+        ppm = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{wx + x}+{wy + y}",
+                              "ppm:-"], env=self.env, capture_output=True, check=True).stdout
+        return tuple(ppm[-3:])
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", self.window, str(path)], env=self.env, check=True)
+
+    def wait_exit(self, timeout=30):
+        try:
+            code = self.proc.wait(timeout)
+        finally:
+            self.log.close()
+        return code
+
+    def settings(self):
+        text = self.settings_path.read_text()
+        pairs = [line.split("=", 1) for line in text.splitlines() if "=" in line]
+        return pairs
+
+    def setting(self, key):
+        for k, v in self.settings():
+            if k.lower() == key.lower():
+                return v
+        return None
+
+    def playlist_lines(self):
+        return self.playlist_path.read_bytes().decode().split("\r\n")[:-1]
+
+
+class PlayerTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Xvfb()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.stop()
+
+    def setUp(self):
+        self.home = Path(tempfile.mkdtemp(prefix="kd-e2e-"))
+        self.skin = testskin.write_skin(self.home / "skins")
+        self.music = self.home / "music"
+        self.music.mkdir()
+        for name in ("one.wav", "two.wav", "three.wav"):
+            (self.music / name).write_bytes(wav_bytes())
+        self.player = None
+
+    def tearDown(self):
+        if self.player and self.player.proc.poll() is None:
+            self.player.proc.kill()
+            self.player.proc.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def start(self, **kwargs):
+        self.player = Player(self, self.xvfb.display, self.home, **kwargs)
+        return self.player
+
+    def skin_settings(self, **extra):
+        settings = {"Skin": str(self.skin)}
+        settings.update(extra)
+        return settings
+
+    def light_on(self, index):
+        (x, y, w, h), colour = testskin.LIGHTS[index]
+        return self.player.pixel(x + w // 2, y + h // 2) == colour
+
+    # --- the tests -----------------------------------------------------------
+
+    def test_first_run_writes_every_setting_in_order(self):
+        p = self.start()
+        x, y, w, h = p.geometry()
+        self.assertGreater(w, 100)
+        p.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        keys = [k for k, _ in p.settings()]
+        self.assertEqual(keys[:len(SHUTDOWN_ORDER)], SHUTDOWN_ORDER)
+        self.assertIn("LastTrack", keys)
+        self.assertEqual(p.setting("FriendlyNames"), " 1")
+        self.assertEqual(p.setting("ClearPlFirst"), "0")
+        self.assertTrue(p.setting("Skin").endswith("default.skin"))
+        self.assertEqual(p.playlist_path.read_bytes(), b"")
+
+    def test_restores_the_last_playlist_and_track(self):
+        playlist = "\r\n".join(str(self.music / n) for n in ("one.wav", "two.wav", "three.wav"))
+        p = self.start(settings=self.skin_settings(StartMd="1", LastTrack=" 2"),
+                       data_files={"playlist.m3u": (playlist + "\r\n").encode()})
+        p.key("b")  # next: from track 2 to 3
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.setting("LastTrack"), " 3")
+        self.assertEqual(len(p.playlist_lines()), 3)
+
+    def test_command_line_file_replaces_the_restored_playlist(self):
+        playlist = "\r\n".join(str(self.music / n) for n in ("one.wav", "two.wav"))
+        p = self.start(args=[str(self.music / "three.wav")],
+                       settings=self.skin_settings(StartMd="1", LastTrack=" 2"),
+                       data_files={"playlist.m3u": (playlist + "\r\n").encode()})
+        p.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.playlist_lines(), [str(self.music / "three.wav")])
+
+    def test_transport_keys_and_mode_lights(self):
+        playlist = "\r\n".join(str(self.music / n) for n in ("one.wav", "two.wav", "three.wav"))
+        p = self.start(settings=self.skin_settings(StartMd="1"),
+                       data_files={"playlist.m3u": (playlist + "\r\n").encode()})
+        self.assertFalse(self.light_on(2))
+        p.key("x")
+        self.assertTrue(self.light_on(2), "the playing light")
+        p.key("b", "b", "z")
+        p.key("t", "r", "u", "y")
+        for index in (5, 7, 10, 6):
+            self.assertTrue(self.light_on(index), f"light {index}")
+        p.screenshot(self.home / "modes.png")
+        p.key("t", "r", "u", "y", "v")
+        for index in (2, 5, 7, 10, 6):
+            self.assertFalse(self.light_on(index), f"light {index}")
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.setting("LastTrack"), " 2")
+
+    def test_skin_buttons_and_three_window_sizes(self):
+        p = self.start(settings=self.skin_settings())
+        self.assertEqual(p.geometry()[2:], (300, 200))
+        p.click(245, 10)  # button 3: the size without the playlist
+        self.assertEqual(p.geometry()[2:], (300, 100))
+        p.key("n")  # the small strip
+        self.assertEqual(p.geometry()[2:], (300, 40))
+        p.key("l")  # the other size changes only the variable while small
+        self.assertEqual(p.geometry()[2:], (300, 40))
+        p.key("n")
+        self.assertEqual(p.geometry()[2:], (300, 200))
+        p.click(275, 10, button=3)  # the right button runs a skin button too
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+
+    def test_window_drag_is_saved_and_the_manager_close_quits(self):
+        p = self.start(settings=self.skin_settings(WinSavePos=" 1", X="1500", Y="1500"))
+        x, y, _, _ = p.geometry()
+        self.assertEqual((x, y), (100, 100))
+        p.xdotool("mousemove", "--sync", str(x + 150), str(y + 102))
+        p.xdotool("mousedown", "1")
+        for step in range(1, 6):
+            p.xdotool("mousemove", "--sync", str(x + 150 + 20 * step), str(y + 102 + 10 * step))
+            time.sleep(0.05)
+        p.xdotool("mouseup", "1")
+        time.sleep(0.3)
+        nx, ny, _, _ = p.geometry()
+        self.assertEqual((nx, ny), (x + 100, y + 50))
+        subprocess.run([WM_CLOSE, p.window], env=p.env, check=True)
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.setting("X"), str((x + 100) * 15))
+        self.assertEqual(p.setting("Y"), str((y + 50) * 15))
+
+    def test_right_click_menu_exits(self):
+        p = self.start(settings=self.skin_settings())
+        p.click(150, 102, button=3)
+        p.xdotool("key", "Up")
+        time.sleep(0.2)
+        p.xdotool("key", "Return")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertIsNotNone(p.setting("FriendlyNames"))
+
+    @unittest.skipUnless(DRAG_SOURCE, "no drag source tool")
+    def test_folder_drop_adds_its_files(self):
+        p = self.start(settings=self.skin_settings())
+        x, y, _, _ = p.geometry()
+        env = dict(p.env)
+        source = subprocess.Popen([DRAG_SOURCE, str(self.music), "600", "600"], env=env)
+        try:
+            time.sleep(1.5)
+            p.xdotool("mousemove", "--sync", "620", "620")
+            p.xdotool("mousedown", "1")
+            for step in range(1, 11):
+                p.xdotool("mousemove", "--sync", str(620 + (x + 150 - 620) * step // 10),
+                          str(620 + (y + 150 - 620) * step // 10))
+                time.sleep(0.05)
+            time.sleep(0.3)
+            p.xdotool("mouseup", "1")
+            time.sleep(1.0)
+        finally:
+            source.terminate()
+            source.wait(10)
+        p.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        names = sorted(Path(line).name for line in p.playlist_lines())
+        self.assertEqual(names, ["one.wav", "three.wav", "two.wav"])
+
+
+if __name__ == "__main__":
+    unittest.main()
