@@ -1,0 +1,74 @@
+#include "skin/widgets/SkinController.h"
+
+#include <QScreen>
+
+#include "core/Dialogs.h"
+#include "core/Settings.h"
+#include "skin/SkinLoader.h"
+#include "skin/widgets/SkinWindow.h"
+#include "util/MessageSink.h"
+
+namespace kd {
+
+SkinController::SkinController(SkinWindow& window, Settings& settings, MessageSink& messages)
+    : m_window(window),
+      m_settings(settings),
+      m_messages(messages),
+      m_base(SkinLoadEnvironment::ForProgram()) {}
+
+int SkinController::screenWidth() const {
+  if (m_base.screenWidth > 0) return m_base.screenWidth;
+  const QScreen* screen = m_window.screen();
+  return screen != nullptr ? screen->geometry().width() : 0;
+}
+
+SkinLoadOutcome SkinController::LoadSkin(const QString& name, bool importFlag) {
+  SkinLoadEnvironment env = m_base;
+  env.screenWidth = screenWidth();
+  env.skinPath = m_settings.SkinPath;
+  env.skinImport = m_settings.SkinImport;
+  env.lastSkinFolder = m_lastSkinFolder;
+  env.importFlag = importFlag;
+  env.currentMainBitmap = m_window.windowBitmap();
+  env.currentResourceBitmap = m_window.resourceBitmap();
+
+  // The timer stops once the header has been accepted: before the import
+  // dialog of an import skin, else before the skin is applied.
+  bool stopped = false;
+  const auto stopTimer = [&] {
+    if (stopped) return;
+    stopped = true;
+    if (m_hooks.stopTimer) m_hooks.stopTimer();
+  };
+  env.askImportFile = [&](const QString& filter, const QString& defaultName,
+                          const QString& folder) {
+    stopTimer();
+    return m_hooks.askImportFile ? m_hooks.askImportFile(filter, defaultName, folder) : QString();
+  };
+
+  const SkinDocument doc = SkinLoader(std::move(env)).LoadSkin(name);
+  m_lastSkinFolder = doc.skinFolder;
+  if (doc.outcome == SkinLoadOutcome::Loaded) {
+    stopTimer();
+    m_window.applySkin(doc);
+  }
+  for (const QString& message : doc.messages) m_messages.ShowMessage(message);
+  if (doc.skinSetting) m_settings.Skin = *doc.skinSetting;
+  if (doc.skinImportSetting) m_settings.SkinImport = *doc.skinImportSetting;
+  if (stopped && m_hooks.startTimer) m_hooks.startTimer();
+  return doc.outcome;
+}
+
+SkinController::ImportDialog SkinController::ImportDialogOf(Dialogs& dialogs) {
+  return [&dialogs](const QString& filter, const QString& defaultName, const QString& folder) {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Import Skin");
+    request.filter = filter;
+    request.filterIndex = 1;
+    request.initialFolder = folder;
+    request.fileName = defaultName;
+    return dialogs.OpenFile(request).path;
+  };
+}
+
+}  // namespace kd

@@ -1,0 +1,64 @@
+#pragma once
+// Loading a skin into the running window: stops the position timer, runs the
+// skin loader with the program's settings, screen and folders, applies the
+// result to the window, shows the loader's messages in order, stores the new
+// Skin and SkinImport values and lets the timer run again. A skin that cannot
+// be found or has a wrong header only shows its message and changes nothing
+// else (but the folder it was looked for in is remembered).
+
+#include <QString>
+#include <functional>
+
+#include "skin/SkinDocument.h"
+#include "skin/SkinEnvironment.h"
+
+namespace kd {
+
+class Dialogs;
+class MessageSink;
+class SkinWindow;
+struct Settings;
+
+class SkinController {
+ public:
+  // (filter in the skin's "description|pattern" form, default file name,
+  // initial folder) -> the chosen path, or "" when cancelled.
+  using ImportDialog = std::function<QString(const QString&, const QString&, const QString&)>;
+
+  struct Hooks {
+    std::function<void()> stopTimer;   // the position timer
+    std::function<void()> startTimer;  // runs it again after a load
+    ImportDialog askImportFile;        // without one, an import skin counts as cancelled
+  };
+
+  SkinController(SkinWindow& window, Settings& settings, MessageSink& messages);
+
+  void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+  // The program folders, file access and limits of every load; by default
+  // SkinLoadEnvironment::ForProgram(). A screen width of 0 takes the width
+  // of the window's screen.
+  void setEnvironment(SkinLoadEnvironment base) { m_base = std::move(base); }
+
+  // Loads skin `name` (a file name, a path, or a name ending in "*"). A true
+  // `importFlag` reuses the stored import folder instead of asking.
+  SkinLoadOutcome LoadSkin(const QString& name, bool importFlag);
+
+  // The folder of the skin loaded last ("" before the first).
+  const QString& lastSkinFolder() const { return m_lastSkinFolder; }
+
+  // The import dialog as the program's dialogs show it: title "Import Skin",
+  // the skin's filter and default file name, the import folder.
+  static ImportDialog ImportDialogOf(Dialogs& dialogs);
+
+ private:
+  int screenWidth() const;
+
+  SkinWindow& m_window;
+  Settings& m_settings;
+  MessageSink& m_messages;
+  Hooks m_hooks;
+  SkinLoadEnvironment m_base;
+  QString m_lastSkinFolder;
+};
+
+}  // namespace kd

@@ -1,0 +1,222 @@
+#pragma once
+// The skinned main window: a frameless top-level window whose size, bitmap,
+// background colour, outline and elements come from the applied skin. It
+// shows what the player publishes through PlayerView and the cover through
+// SkinCoverSink, and reports what the user does through SkinWindowHandler.
+//
+// The element pools (120 buttons, 50 labels, 6 display anchors, 5 knobs, 18
+// lights, the playlist box, the cover image, the pressed-button image) are
+// made once; each skin load hides them all and shows what the skin defines.
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "core/PlayerView.h"
+#include "mediainfo/SkinCoverSink.h"
+#include "skin/SkinDocument.h"
+#include "skin/widgets/DisplaySurface.h"
+#include "skin/widgets/WindowSnap.h"
+
+namespace kd {
+
+class CoverImage;
+class DisplayAnchor;
+class Playlist;
+class PlaylistBox;
+class PressedImage;
+class ButtonZone;
+class SkinKnob;
+class IndicatorLight;
+class SkinTextLabel;
+class SkinWindowHandler;
+
+class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
+  Q_OBJECT
+ public:
+  // What a repaint draws on displays 1, 2 and 6.
+  struct PaintValues {
+    int32_t timeSeconds = 0;  // the playing time as the position tick last showed it
+    int TNum = 0;
+    QString SongName;
+  };
+
+  explicit SkinWindow(QWidget* parent = nullptr);
+  ~SkinWindow() override;
+
+  // Reports go here; nullptr (the default) drops them.
+  void setHandler(SkinWindowHandler* handler);
+  // The playlist the playlist box shows.
+  void setPlaylist(Playlist* playlist);
+  void setPaintValues(std::function<PaintValues()> values) { m_paintValues = std::move(values); }
+
+  // Settings the window reads: WinSnap (non-zero: snap after a drag),
+  // TimeFmt (0 = 12-hour clock), ScrollName (1 = the title scrolls).
+  void setWinSnap(int16_t winSnap) { m_winSnap = winSnap; }
+  void setTimeFmt(int16_t timeFmt) { m_surface.setTimeFmt(timeFmt); }
+  void setScrollName(int16_t scrollName) { m_surface.setScrollName(scrollName); }
+  int16_t ScrollStart() const { return m_surface.ScrollStart(); }
+  // The displays' clock and AM/PM texts (tests and tools set fixed ones).
+  DisplaySurface& surface() { return m_surface; }
+
+  // Applies one loaded skin: hides every element, sizes the window to the
+  // skin's normal size kept on screen, sets colour, pictures, elements and
+  // shape, resets the size toggles, repaints the displays, shows the lights
+  // for the flags last given and places the knobs at their stored values. A
+  // document whose load failed changes nothing.
+  void applySkin(const SkinDocument& doc);
+
+  // The skin's three sizes: 0 normal, 1 alternate, 2 small.
+  void setSizeIndex(int index);
+  QSize skinSize(int index) const;
+  // The size toggles (HFlag, Small), both 0 after a load.
+  int16_t HFlag() const { return m_HFlag; }
+  int16_t Small() const { return m_Small; }
+  void ToggleHalf();
+  void ToggleSmall();
+
+  const QString& SkinInfo() const { return m_skinInfo; }
+  // Link k (1..20) of the loaded skin, "" when none.
+  QString SkinLink(int k) const;
+  // Key letters of buttons 0..120, kept across loads for buttons a skin omits.
+  const std::array<QChar, kSkinButtonCount + 1>& KeyMap() const { return m_keyMap; }
+  int16_t CoolFlag() const { return m_coolFlag; }
+  int16_t LastIndex() const { return m_lastIndex; }
+
+  // The pictures the window shows now (the loader cuts knobs from them and
+  // a colour key of a skin without its own bitmap works on them).
+  const QImage& windowBitmap() const { return m_surface.windowBitmap(); }
+  const QImage& resourceBitmap() const { return m_surface.resourceBitmap(); }
+  const QImage& backBuffer() const { return m_surface.backBuffer(); }
+
+  // Redraws displays 1 to 6 and writes the clock to label 3.
+  void Form_Paint();
+
+  // Into or out of the always-on-top layer, keeping place and size; nothing
+  // happens when the window already is where it is asked to be.
+  void setOnTop(bool onTop);
+  bool isOnTop() const;
+  // Closes the window for good (the close request of the window manager is
+  // only reported).
+  void closeForShutdown();
+
+  // Screen metrics the placement uses; by default those of the window's screen.
+  void setScreenOverride(std::optional<QRect> available, std::optional<TwipScale> scale);
+
+  // PlayerView
+  void SetLabel(int index, const QString& text) override;
+  QString LabelText(int index) const override;
+  void SetDD(int index, double value) override;
+  void SetDD(int index, const QString& value) override;
+  void ShowLights(const ModeFlags& flags) override;
+  void SetSliderPos(int index, float value) override;
+  void ShowSlider(int index) override;
+  void HideSlider(int index) override;
+  bool IsSliderVisible(int index) const override;
+
+  // SkinCoverSink
+  bool isCoverImageVisible() const override;
+  void showCoverImage(const QImage& picture) override;
+  void clearCoverImage() override;
+
+  // The elements, for the tests and tools that look at them.
+  ButtonZone* button(int index) const;
+  SkinTextLabel* label(int index) const;
+  SkinKnob* knob(int index) const;
+  IndicatorLight* light(int index) const;
+  DisplayAnchor* displayAnchor(int index) const;
+  PlaylistBox* playlistBox() const { return m_playlistBox; }
+  CoverImage* coverImage() const { return m_cover; }
+  PressedImage* pressedImage() const { return m_pressed; }
+  float sliderValue(int index) const;
+  const SliderDef& sliderDef(int index) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void createElements();
+  void hideElements();
+  void applyElements(const SkinDocument& doc);
+  void applyButtons(const SkinDocument& doc);
+  void applySliders(const SkinDocument& doc);
+  void placeOnScreen();
+
+  void ButtonDown(int index);
+  void ButtonUp(int index);
+  void buttonHovered(int index);
+  void hoverReset();
+  void debugKey(QChar key);
+
+  void knobPressed(int index, QPointF windowPos);
+  void knobMoved(int index, QPointF windowPos);
+  void knobReleased(int index);
+
+  void drawn(const DisplaySurface::Drawn& result);
+  QRect availableGeometry() const;
+  TwipScale twipScale() const;
+  SkinWindowHandler& handler() const;
+
+  DisplaySurface m_surface;
+  SkinWindowHandler* m_handler = nullptr;
+  std::function<PaintValues()> m_paintValues;
+
+  std::array<ButtonZone*, kSkinButtonCount + 1> m_buttons{};
+  std::array<SkinTextLabel*, kSkinLabelCount + 1> m_labels{};
+  std::array<DisplayAnchor*, kSkinDisplayCount + 1> m_anchors{};
+  std::array<SkinKnob*, kSkinSliderCount + 1> m_knobs{};
+  std::array<IndicatorLight*, kSkinLightCount + 1> m_lights{};
+  PlaylistBox* m_playlistBox = nullptr;
+  CoverImage* m_cover = nullptr;
+  PressedImage* m_pressed = nullptr;  // TmpBtn
+
+  // Skin tables.
+  std::array<QSize, 3> m_sizes{};
+  QRgb m_background = 0;
+  int16_t m_coolFlag = 0;
+  std::array<QChar, kSkinButtonCount + 1> m_keyMap{};
+  std::array<QPoint, kSkinButtonCount + 1> m_pressPoints{};
+  std::array<QString, kSkinLinkCount + 1> m_links;
+  std::array<SliderDef, kSkinSliderCount + 1> m_sliderDefs{};
+  std::array<bool, kSkinSliderCount + 1> m_sliderDefined{};
+  std::array<float, kSkinSliderCount + 1> m_sliderValues{};
+  std::array<bool, kSkinSliderCount + 1> m_knobPlaced{};
+  QString m_skinInfo;
+  std::optional<QRegion> m_shape;
+  ModeFlags m_flags;
+
+  int16_t m_HFlag = 0;
+  int16_t m_Small = 0;
+  int16_t m_lastIndex = 0;  // the button under the pointer, 0 = none
+
+  // Knob drag: the knob dragged (SlideFlag), where the pointer and the
+  // knob's left or top were when it began.
+  int m_slideFlag = 0;
+  QPointF m_slideStartPointer;
+  int m_slideStartKnob = 0;
+
+  // Window drag: whether one runs and the grab point inside the window.
+  bool m_dragFlag = false;
+  QPoint m_grabPoint;
+
+  int16_t m_winSnap = 0;
+  bool m_closeAllowed = false;
+  std::optional<QRect> m_availableOverride;
+  std::optional<TwipScale> m_scaleOverride;
+};
+
+}  // namespace kd

@@ -1,0 +1,53 @@
+#pragma once
+// What the skinned main window reports to the application: commands of skin
+// buttons, typed characters, knob drags turned into values, clicks, drops and
+// window-manager requests. Every report has an empty default, so a handler
+// overrides only what it needs.
+
+#include <QChar>
+#include <QPoint>
+#include <QStringList>
+
+namespace kd {
+
+class SkinWindowHandler {
+ public:
+  virtual ~SkinWindowHandler() = default;
+
+  // A mouse button pressed over skin button `index` (1..120) was released,
+  // wherever the pointer then was; or the pressed image was clicked while it
+  // showed button `index`. The button's index is its command code.
+  virtual void ButtonUp(int index) {}
+  // A character typed while the window has the focus (the three debugging
+  // keys Escape, "`" and "~" are handled by the window and not reported).
+  virtual void KeyTyped(QChar character) {}
+  // A click on skin label 1 (the time) or 2 (the title).
+  virtual void LabelClicked(int index) {}
+
+  // Knob drags. A press starts a drag only while no other knob is dragged.
+  virtual void PressKnob(int index, bool horizontal) {}
+  // The dragged knob's new value (0..1) after a pointer movement.
+  virtual void MoveKnob(int index, float value) {}
+  virtual void ReleaseKnob(int index) {}
+  virtual void DoubleClickKnob(int index) {}
+
+  // Playlist box: a double-click on entry `row` (0-based), the Delete key.
+  virtual void PlaylistDoubleClicked(int row) {}
+  virtual void PlaylistDeletePressed() {}
+  // A double-click on the skin's cover image.
+  virtual void CoverDoubleClicked() {}
+  // Local files dropped on the window or on the playlist box, in the order
+  // the drop lists them.
+  virtual void FilesDropped(const QStringList& paths) {}
+
+  // The right button was pressed on the window's background: the popup menu
+  // belongs at `globalPos` (screen pixels).
+  virtual void PopupRequested(QPoint globalPos) {}
+  // The window manager asked to close the window. The window stays open; the
+  // application runs its shut-down and then calls SkinWindow::closeForShutdown.
+  virtual void CloseRequested() {}
+  // The window became the active window.
+  virtual void Activated() {}
+};
+
+}  // namespace kd

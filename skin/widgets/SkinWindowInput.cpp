@@ -1,0 +1,218 @@
+// The skinned window's input: skin buttons and the pressed-button image, knob
+// drags, the window's background (drag, snap, popup, hover reset), typed
+// characters and the debugging keys, drops, close and activation.
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include "skin/BlockCopy.h"
+#include "skin/widgets/ButtonZone.h"
+#include "skin/widgets/FileDrops.h"
+#include "skin/widgets/PressedImage.h"
+#include "skin/widgets/SkinKnob.h"
+#include "skin/widgets/SkinTextLabel.h"
+#include "skin/widgets/SkinWindow.h"
+#include "skin/widgets/SkinWindowHandler.h"
+#include "skin/widgets/SliderGeometry.h"
+
+namespace kd {
+
+namespace {
+
+// The debugging keys reach buttons 1..50 and labels 1..20.
+constexpr int kDebugButtons = 50;
+constexpr int kDebugLabels = 20;
+constexpr char16_t kEscape = 27;
+
+}  // namespace
+
+// ---------------------------------------------------------------- buttons
+
+void SkinWindow::ButtonDown(int index) {
+  const ButtonZone* zone = button(index);
+  if (zone == nullptr) return;
+  m_pressed->hide();
+  const QRect place = zone->geometry();
+  m_pressed->setGeometry(place);
+  QImage picture(place.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  picture.fill(QColor::fromRgb(m_background));
+  CopyBlock(resourceBitmap(), QRect(m_pressPoints[size_t(index)], place.size()), picture,
+            QPoint(0, 0));
+  m_pressed->setPicture(picture);
+  m_pressed->setToolTip(zone->toolTip());
+  m_pressed->show();
+  m_pressed->raise();
+}
+
+void SkinWindow::ButtonUp(int index) {
+  m_pressed->hide();
+  ButtonZone* zone = button(index);
+  if (zone == nullptr) return;
+  zone->setBorder(false);
+  handler().ButtonUp(index);
+}
+
+void SkinWindow::buttonHovered(int index) {
+  if (index == m_lastIndex) return;
+  if (m_coolFlag == 1) {
+    if (ButtonZone* last = button(m_lastIndex)) last->setBorder(false);
+    button(index)->setBorder(true);
+  } else if (m_coolFlag == 2) {
+    ButtonDown(index);
+  }
+  m_lastIndex = int16_t(index);
+}
+
+void SkinWindow::hoverReset() {
+  if (m_lastIndex == 0) return;
+  if (ButtonZone* last = button(m_lastIndex)) last->setBorder(false);
+  m_lastIndex = 0;
+  m_pressed->hide();
+}
+
+// ---------------------------------------------------------------- knobs
+
+void SkinWindow::knobPressed(int index, QPointF windowPos) {
+  if (m_slideFlag != 0) return;
+  const SliderDef& def = m_sliderDefs[size_t(index)];
+  const bool horizontal = IsHorizontalSlider(def);
+  const SkinKnob* dragged = knob(index);
+  m_slideStartPointer = windowPos;
+  m_slideStartKnob = horizontal ? dragged->x() : dragged->y();
+  m_slideFlag = index;
+  handler().PressKnob(index, horizontal);
+}
+
+void SkinWindow::knobMoved(int index, QPointF windowPos) {
+  if (m_slideFlag != index) return;
+  const SliderDef& def = m_sliderDefs[size_t(index)];
+  // The knob keeps the point it was grabbed at under the pointer.
+  const QPointF moved = windowPos - m_slideStartPointer;
+  const double wanted = m_slideStartKnob + (IsHorizontalSlider(def) ? moved.x() : moved.y());
+  const std::optional<KnobDragStep> step = DragKnob(def, wanted);
+  if (step) handler().MoveKnob(index, step->value);
+}
+
+void SkinWindow::knobReleased(int index) {
+  if (m_slideFlag == 0) return;
+  m_slideFlag = 0;
+  handler().ReleaseKnob(index);
+}
+
+// ---------------------------------------------------------------- background
+
+void SkinWindow::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  const QPoint global = event->globalPosition().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    if (!m_dragFlag) {
+      m_dragFlag = true;
+      m_grabPoint = global - pos();
+    }
+  } else if (event->button() == Qt::RightButton) {
+    handler().PopupRequested(global);
+  }
+}
+
+void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (m_dragFlag) {
+    move(event->globalPosition().toPoint() - m_grabPoint);
+  } else {
+    hoverReset();
+  }
+}
+
+void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  m_dragFlag = false;
+  if (m_winSnap != 0) move(SnapWindow(geometry(), availableGeometry(), twipScale()));
+}
+
+// ---------------------------------------------------------------- keys
+
+void SkinWindow::keyPressEvent(QKeyEvent* event) {
+  QString text = event->text();
+  if (event->key() == Qt::Key_Escape) text = QString(QChar(kEscape));
+  if (text.isEmpty()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  for (const QChar c : text) {
+    if (c == QChar(kEscape) || c == QLatin1Char('`') || c == QLatin1Char('~')) {
+      debugKey(c);
+    } else {
+      handler().KeyTyped(c);
+    }
+  }
+}
+
+void SkinWindow::debugKey(QChar key) {
+  if (key == QChar(kEscape)) {
+    // Back to the normal look.
+    for (int n = 1; n <= kDebugButtons; ++n) {
+      m_buttons[n]->setOpaque(false);
+      m_buttons[n]->setBorder(false);
+    }
+    for (int n = 1; n <= kDebugLabels; ++n) m_labels[n]->setOpaque(false);
+  } else if (key == QLatin1Char('`')) {
+    // The skin's hot areas become visible.
+    for (int n = 1; n <= kDebugButtons; ++n) m_buttons[n]->setOpaque(true);
+    for (int n = 1; n <= kDebugLabels; ++n) m_labels[n]->setOpaque(true);
+  } else {
+    for (int n = 1; n <= kDebugButtons; ++n) m_buttons[n]->setBorder(true);
+  }
+}
+
+// ---------------------------------------------------------------- drops
+
+void SkinWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (CarriesFiles(event->mimeData())) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void SkinWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (CarriesFiles(event->mimeData())) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void SkinWindow::dropEvent(QDropEvent* event) {
+  const QStringList paths = DroppedFiles(event->mimeData());
+  if (paths.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  handler().FilesDropped(paths);
+}
+
+// ---------------------------------------------------------------- window
+
+void SkinWindow::closeEvent(QCloseEvent* event) {
+  if (m_closeAllowed) {
+    event->accept();
+    return;
+  }
+  // The application runs its shut-down first and then closes the window.
+  event->ignore();
+  handler().CloseRequested();
+}
+
+bool SkinWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) handler().Activated();
+  return QWidget::event(event);
+}
+
+}  // namespace kd

@@ -1,0 +1,133 @@
+// Slider knobs: placement by value, drags turned into values, double-clicks.
+
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "skin/widgets/SkinKnob.h"
+
+namespace kd {
+namespace {
+
+using test::Move;
+using test::Press;
+using test::Release;
+
+class Knobs : public test::SkinWindowTest {
+ protected:
+  // Places knobs as the application does on every movement.
+  void followMoves() {
+    handler.onMove = [this](int index, float value) {
+      window.SetSliderPos(index, value);
+      if (index == kSliderVolume) window.SetSliderPos(kSliderVolumeBar, value);
+    };
+  }
+  SkinKnob* knob(int n) { return window.knob(n); }
+};
+
+TEST_F(Knobs, ValuesPlaceKnobsAndTheVolumeBarChangesItsWidth) {
+  window.SetSliderPos(1, 0.25f);
+  EXPECT_EQ(knob(1)->pos(), QPoint(45, 70));
+  window.SetSliderPos(2, 1.f);
+  EXPECT_EQ(knob(2)->pos(), QPoint(180, 20));
+  window.SetSliderPos(2, 0.f);
+  EXPECT_EQ(knob(2)->pos(), QPoint(180, 70));
+  window.SetSliderPos(4, 0.5f);
+  EXPECT_EQ(knob(4)->geometry(), QRect(130, 90, 30, 4));
+  EXPECT_FLOAT_EQ(window.sliderValue(4), 0.5f);
+}
+
+TEST_F(Knobs, AKnobIsTouchedOnlyWhenItsPixelChanges) {
+  window.SetSliderPos(1, 0.5f);
+  ASSERT_EQ(knob(1)->x(), 70);
+  knob(1)->move(0, 0);  // a knob that is touched would leave this place
+  window.SetSliderPos(1, 0.505f);
+  EXPECT_EQ(knob(1)->pos(), QPoint(0, 0));
+  EXPECT_FLOAT_EQ(window.sliderValue(1), 0.505f);
+  window.SetSliderPos(1, 0.51f);
+  EXPECT_EQ(knob(1)->x(), 71);
+}
+
+TEST_F(Knobs, TheFirstPlacementAfterALoadIsAlwaysCarriedOut) {
+  // The load shows the volume bar at its full knob width; a stored volume of
+  // 0 must not leave it that way.
+  EXPECT_EQ(window.sliderValue(4), 0.f);
+  EXPECT_EQ(knob(4)->width(), 0);
+  window.SetSliderPos(4, 0.75f);
+  apply(test::SmallSkin());
+  EXPECT_EQ(knob(4)->width(), 45);
+}
+
+TEST_F(Knobs, HiddenKnobsKeepTheirValueForWhenTheyShowAgain) {
+  window.HideSlider(1);
+  EXPECT_FALSE(window.IsSliderVisible(1));
+  window.SetSliderPos(1, 0.9f);
+  EXPECT_EQ(knob(1)->x(), 20);
+  window.ShowSlider(1);
+  EXPECT_TRUE(window.IsSliderVisible(1));
+  EXPECT_EQ(knob(1)->x(), 110);
+  window.ShowSlider(3);  // not in the skin
+  EXPECT_FALSE(window.IsSliderVisible(3));
+}
+
+TEST_F(Knobs, HorizontalDragKeepsTheGrabPointAndStopsAtTheEnds) {
+  followMoves();
+  Press(knob(1), {5, 3});
+  Move(knob(1), {35, 3}, Qt::LeftButton);
+  EXPECT_EQ(knob(1)->x(), 50);
+  // The pointer is now 150 pixels right of the moved knob's left: far past the end.
+  Move(knob(1), {150, 3}, Qt::LeftButton);
+  EXPECT_EQ(knob(1)->x(), 120);
+  Move(knob(1), {-200, 3}, Qt::LeftButton);
+  EXPECT_EQ(knob(1)->x(), 20);
+  Release(knob(1), {-200, 3});
+  Move(knob(1), {30, 3}, Qt::LeftButton);  // no drag any more
+  EXPECT_EQ(takeReports(), (QStringList{"PressKnob 1 h", "MoveKnob 1 0.3", "MoveKnob 1 1",
+                                        "MoveKnob 1 0", "ReleaseKnob 1"}));
+}
+
+TEST_F(Knobs, VerticalValuesGrowUpwards) {
+  Press(knob(2), {4, 3});  // knob top at 70: value 0
+  Move(knob(2), {4, -7}, Qt::LeftButton);
+  Move(knob(2), {4, -100}, Qt::LeftButton);
+  Release(knob(2), {4, -100});
+  EXPECT_EQ(takeReports(),
+            (QStringList{"PressKnob 2 v", "MoveKnob 2 0.2", "MoveKnob 2 1", "ReleaseKnob 2"}));
+}
+
+TEST_F(Knobs, ASliderWithoutTravelIsNotDragged) {
+  Press(knob(5), {2, 2}, Qt::RightButton);
+  Move(knob(5), {30, 30}, Qt::RightButton);
+  Release(knob(5), {30, 30}, Qt::RightButton);
+  EXPECT_EQ(takeReports(), (QStringList{"PressKnob 5 h", "ReleaseKnob 5"}));
+}
+
+TEST_F(Knobs, OneDragAtATimeAndDoubleClicksStartNone) {
+  Press(knob(1), {5, 3});
+  Press(knob(2), {4, 3});
+  Move(knob(2), {4, -7}, Qt::LeftButton);
+  Release(knob(1), {5, 3});
+  EXPECT_EQ(takeReports(), (QStringList{"PressKnob 1 h", "ReleaseKnob 1"}));
+
+  test::DoubleClick(knob(2), {4, 3});
+  Move(knob(2), {4, -7}, Qt::LeftButton);
+  Release(knob(2), {4, -7});
+  EXPECT_EQ(takeReports(), QStringList{"DoubleClickKnob 2"});
+}
+
+TEST_F(Knobs, DraggingTheVolumeKnobResizesTheVolumeBar) {
+  followMoves();
+  Press(knob(2), {4, 3});
+  Move(knob(2), {4, -17}, Qt::LeftButton);  // top 50: value 0.4
+  EXPECT_EQ(knob(2)->y(), 50);
+  EXPECT_EQ(knob(4)->width(), 24);
+}
+
+TEST_F(Knobs, ALoadDuringADragEndsIt) {
+  Press(knob(1), {5, 3});
+  apply(test::SmallSkin());
+  Press(knob(2), {4, 3});
+  EXPECT_EQ(takeReports(), (QStringList{"PressKnob 1 h", "ReleaseKnob 1", "PressKnob 2 v"}));
+}
+
+}  // namespace
+}  // namespace kd

@@ -1,0 +1,204 @@
+// Applying skins to the window: elements shown and hidden, what persists
+// across loads, sizes, pictures, shape, lights and what a grab of the window shows.
+
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+
+#include "WindowTestSupport.h"
+#include "skin/widgets/ButtonZone.h"
+#include "skin/widgets/CoverImage.h"
+#include "skin/widgets/DisplayAnchor.h"
+#include "skin/widgets/IndicatorLight.h"
+#include "skin/widgets/PlaylistBox.h"
+#include "skin/widgets/PressedImage.h"
+#include "skin/widgets/SkinKnob.h"
+#include "skin/widgets/SkinTextLabel.h"
+
+namespace kd {
+namespace {
+
+using test::MainPixel;
+using test::ResourcePixel;
+
+class SkinApply : public test::SkinWindowTest {
+ protected:
+  bool shown(QWidget* widget) { return widget->isVisibleTo(&window); }
+};
+
+TEST_F(SkinApply, ShowsExactlyTheElementsTheSkinDefines) {
+  EXPECT_EQ(window.size(), QSize(200, 100));
+  for (int n = 1; n <= kSkinButtonCount; ++n) {
+    EXPECT_EQ(shown(window.button(n)), n == 3 || n == 5 || n == 12) << n;
+  }
+  EXPECT_EQ(window.button(3)->geometry(), QRect(10, 10, 20, 10));
+  EXPECT_EQ(window.KeyMap()[12], QLatin1Char('P'));
+  EXPECT_TRUE(shown(window.label(1)));
+  EXPECT_FALSE(shown(window.label(3)));
+  EXPECT_TRUE(shown(window.displayAnchor(2)));
+  EXPECT_EQ(window.displayAnchor(2)->geometry(), QRect(10, 50, 15, 7));
+  EXPECT_FALSE(shown(window.displayAnchor(1)));
+  EXPECT_TRUE(shown(window.knob(1)));
+  EXPECT_FALSE(shown(window.knob(3)));
+  EXPECT_TRUE(shown(window.playlistBox()));
+  EXPECT_EQ(window.playlistBox()->geometry(), QRect(100, 60, 60, 30));
+  EXPECT_TRUE(window.isCoverImageVisible());
+  // Lights are placed but wait for the flags; lights the skin lacks lie off the window.
+  EXPECT_FALSE(shown(window.light(2)));
+  EXPECT_EQ(window.light(2)->geometry(), QRect(150, 5, 8, 8));
+  EXPECT_EQ(window.light(1)->geometry(), QRect(-10, -10, 5, 5));
+}
+
+TEST_F(SkinApply, ASecondSkinWithFewerElementsHidesTheRestButKeepsKeyLetters) {
+  window.SetLabel(2, QStringLiteral("kept"));
+  SkinDocument second = test::SmallSkin();
+  second.buttons[12].reset();
+  second.buttons[5]->key = QLatin1Char('X');
+  second.labels[2].reset();
+  second.displays[6].reset();
+  second.sliders[1].reset();
+  second.cover.reset();
+  second.playlistBox.reset();
+  apply(second);
+
+  EXPECT_FALSE(shown(window.button(12)));
+  EXPECT_TRUE(shown(window.button(5)));
+  EXPECT_EQ(window.KeyMap()[12], QLatin1Char('P'));
+  EXPECT_EQ(window.KeyMap()[5], QLatin1Char('X'));
+  EXPECT_FALSE(shown(window.label(2)));
+  EXPECT_EQ(window.LabelText(2), QStringLiteral("kept"));
+  EXPECT_FALSE(shown(window.displayAnchor(6)));
+  EXPECT_FALSE(window.IsSliderVisible(1));
+  EXPECT_EQ(window.sliderDef(1).W, 0);
+  EXPECT_FALSE(window.isCoverImageVisible());
+  EXPECT_FALSE(shown(window.playlistBox()));
+
+  const QImage before = window.backBuffer();
+  window.SetDD(6, QStringLiteral("ABC"));
+  EXPECT_EQ(window.backBuffer(), before);
+}
+
+TEST_F(SkinApply, LinksAndInformationFollowEachSkin) {
+  SkinDocument first = test::SmallSkin();
+  first.links[1] = QStringLiteral("night*");
+  first.info = QStringLiteral("first");
+  apply(first);
+  EXPECT_EQ(window.SkinLink(1), QStringLiteral("night*"));
+  EXPECT_EQ(window.SkinInfo(), QStringLiteral("first"));
+  apply(test::SmallSkin());
+  EXPECT_EQ(window.SkinLink(1), QString());
+  EXPECT_EQ(window.SkinInfo(), QString());
+}
+
+TEST_F(SkinApply, MissingPicturesKeepThePreviousOnes) {
+  SkinDocument second = test::SmallSkin();
+  second.mainBitmap = QImage();
+  second.resourceBitmap = QImage();
+  second.background = qRgb(9, 9, 9);
+  second.sizes[0] = QSize(300, 100);
+  apply(second);
+  EXPECT_EQ(window.backBuffer().pixel(20, 20), MainPixel(20, 20));
+  EXPECT_EQ(window.backBuffer().pixel(280, 20), qRgb(9, 9, 9));
+  test::Press(window.button(3), {1, 1});
+  EXPECT_EQ(window.pressedImage()->picture().pixel(0, 0), ResourcePixel(100, 50));
+}
+
+TEST_F(SkinApply, TheShapeIsSetAndRemovedWithEachSkin) {
+  SkinDocument shaped = test::SmallSkin();
+  shaped.windowShape = QRegion(0, 0, 200, 100) - QRegion(0, 0, 10, 10);
+  apply(shaped);
+  EXPECT_FALSE(window.mask().contains(QPoint(2, 2)));
+  EXPECT_TRUE(window.mask().contains(QPoint(12, 2)));
+  apply(test::SmallSkin());
+  EXPECT_TRUE(window.mask().isEmpty());
+}
+
+TEST_F(SkinApply, SizeTogglesFollowTheSkinsSizesAndALoadResetsThem) {
+  window.ToggleHalf();
+  EXPECT_EQ(window.size(), QSize(150, 80));
+  window.ToggleSmall();
+  EXPECT_EQ(window.size(), QSize(100, 40));
+  window.ToggleHalf();  // the small size stays while it is on
+  EXPECT_EQ(window.size(), QSize(100, 40));
+  EXPECT_EQ(window.HFlag(), 0);
+  window.ToggleHalf();
+  window.ToggleSmall();
+  EXPECT_EQ(window.size(), QSize(150, 80));
+  apply(test::SmallSkin());
+  EXPECT_EQ(window.HFlag(), 0);
+  EXPECT_EQ(window.Small(), 0);
+  EXPECT_EQ(window.size(), QSize(200, 100));
+}
+
+TEST_F(SkinApply, TheWindowIsKeptOnTheScreen) {
+  window.move(900, 700);
+  apply(test::SmallSkin());
+  EXPECT_EQ(window.pos(), QPoint(824, 640));
+}
+
+TEST_F(SkinApply, LightsFollowTheFlagsAlsoAcrossLoads) {
+  ModeFlags flags;
+  flags.Playing = true;
+  window.ShowLights(flags);
+  EXPECT_TRUE(shown(window.light(2)));
+  EXPECT_TRUE(shown(window.light(4)));
+  apply(test::SmallSkin());
+  EXPECT_TRUE(shown(window.light(4)));
+
+  ModeFlags all{true, true, true, true, true, true, true, true, true, 5};
+  window.ShowLights(all);
+  EXPECT_FALSE(shown(window.light(18)));
+  window.ShowLights(ModeFlags{});
+  EXPECT_FALSE(shown(window.light(2)));
+  EXPECT_FALSE(shown(window.light(4)));
+}
+
+TEST_F(SkinApply, AGrabShowsBitmapDisplaysLightsAndCover) {
+  ModeFlags flags;
+  flags.Playing = true;
+  window.ShowLights(flags);
+  // Showing the window repaints the displays from the application's values.
+  window.setPaintValues([] { return SkinWindow::PaintValues{0, 7, QString()}; });
+  window.showCoverImage(test::ResourceBitmap().copy(0, 0, 1, 1).scaled(10, 10));
+  window.show();
+  const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shot.pixel(5, 5), MainPixel(5, 5));
+  EXPECT_EQ(shot.pixel(20, 50), ResourcePixel(35, 0));  // the cell of 7
+  EXPECT_EQ(shot.pixel(154, 9), qRgb(0, 255, 0));       // light 2, a rectangle
+  EXPECT_EQ(shot.pixel(166, 9), qRgb(255, 0, 0));       // light 4, a circle...
+  EXPECT_EQ(shot.pixel(162, 5), MainPixel(162, 5));     // ...leaves its corners
+  EXPECT_EQ(shot.pixel(155, 35), ResourcePixel(0, 0));  // the cover, stretched
+  window.clearCoverImage();
+  EXPECT_TRUE(window.coverImage()->picture().isNull());
+}
+
+TEST_F(SkinApply, LabelsShowPlainTextInTheSkinsLook) {
+  window.SetLabel(1, QStringLiteral("<b>3:25</b>"));
+  EXPECT_EQ(window.label(1)->textFormat(), Qt::PlainText);
+  EXPECT_TRUE(window.label(1)->alignment() & Qt::AlignRight);
+  EXPECT_TRUE(window.label(2)->alignment() & Qt::AlignLeft);
+  EXPECT_EQ(window.label(2)->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  SkinDocument doc = test::SmallSkin();
+  doc.labels[2]->face = QStringLiteral("No Such Face Anywhere");
+  doc.labels[2]->bold = true;
+  apply(doc);
+  EXPECT_EQ(window.label(2)->font().family(), QStringLiteral("Arial"));
+  EXPECT_TRUE(window.label(2)->font().bold());
+}
+
+TEST_F(SkinApply, RepaintDrawsDisplaysFromTheAppsValuesAndTheClockLabel) {
+  window.surface().setClock([] { return QTime(21, 7, 45); });
+  window.surface().setAmPmTexts(QStringLiteral("AM"), QStringLiteral("PM"));
+  window.setPaintValues([] { return SkinWindow::PaintValues{65, 7, QStringLiteral("A")}; });
+  window.setTimeFmt(0);
+  window.Form_Paint();
+  EXPECT_EQ(window.backBuffer().pixel(20, 50), ResourcePixel(35, 0));  // track 7
+  EXPECT_EQ(window.backBuffer().pixel(60, 50), ResourcePixel(4, 30));  // "A"
+  EXPECT_EQ(window.LabelText(3), QStringLiteral("09:07 PM"));
+  window.setTimeFmt(1);
+  window.Form_Paint();
+  EXPECT_EQ(window.LabelText(3), QStringLiteral("21:07   "));
+}
+
+}  // namespace
+}  // namespace kd

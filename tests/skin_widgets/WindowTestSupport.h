@@ -1,0 +1,86 @@
+#pragma once
+// Helpers for the skinned-window tests: a small skin built by hand whose
+// pictures tell by their pixels where a pixel came from, a handler that
+// records every report, and synthetic mouse and key events.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPointF>
+#include <QStringList>
+#include <QWidget>
+
+#include "skin/SkinDocument.h"
+#include "skin/widgets/SkinWindow.h"
+#include "skin/widgets/SkinWindowHandler.h"
+
+namespace kd::test {
+
+// Resource bitmap pixel (x, y) is ResourcePixel(x, y); main bitmap pixel
+// (x, y) is MainPixel(x, y); both 256 x 128.
+QRgb ResourcePixel(int x, int y);
+QRgb MainPixel(int x, int y);
+QImage ResourceBitmap();
+QImage MainBitmap();
+
+// A 200 x 100 skin (alternate 150 x 80, small 100 x 40):
+//  buttons 3 (10,10 20x10, pressed image at 100,50), 5 (40,10 20x10,
+//    pressed image at its own place) and 12 (70,10 20x10, at 120,60),
+//    with key letters "C", "E" and "P";
+//  labels 1 (10,30 60x12) and 2 (80,30 60x12);
+//  display 2: digit strip at the resource's (0,0), cells 5 x 7, narrow 2,
+//    format -3, anchor (10,50); display 6: character grid at (0,20),
+//    cells 4 x 5, format 8, anchor (60,50);
+//  sliders 1 horizontal (X 20, Y 70, W 100, knob 10x6 from 0,100),
+//    2 vertical (X 180, Y 20, H 50, knob 8x6), 4 volume bar (X 130,
+//    Y 90, W 60, knob 60x4), 5 without travel (X 20, Y 80);
+//  lights 2 (150,5 8x8, green rectangle), 4 (162,5 8x8, red circle),
+//    18 (174,5 8x8);
+//  the playlist box (100,60 60x30) and the cover (140,20 30x30).
+SkinDocument SmallSkin();
+
+// Records every report as a line ("ButtonUp 12", "MoveKnob 1 0.25", ...).
+class RecordingHandler : public SkinWindowHandler {
+ public:
+  void ButtonUp(int index) override;
+  void KeyTyped(QChar character) override;
+  void LabelClicked(int index) override;
+  void PressKnob(int index, bool horizontal) override;
+  void MoveKnob(int index, float value) override;
+  void ReleaseKnob(int index) override;
+  void DoubleClickKnob(int index) override;
+  void PlaylistDoubleClicked(int row) override;
+  void PlaylistDeletePressed() override;
+  void CoverDoubleClicked() override;
+  void FilesDropped(const QStringList& paths) override;
+  void PopupRequested(QPoint globalPos) override;
+  void CloseRequested() override;
+  void Activated() override;
+
+  QStringList reports;
+  // Called with every MoveKnob, as the application places the knob.
+  std::function<void(int, float)> onMove;
+};
+
+// A window with SmallSkin applied at (100, 100) on a 1024 x 768 screen
+// (work area 1024 x 740, 15 twips per pixel), reporting to `handler`.
+class SkinWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void apply(const SkinDocument& doc) { window.applySkin(doc); }
+  QStringList takeReports();
+
+  SkinWindow window;
+  RecordingHandler handler;
+};
+
+// Synthetic mouse events at `local` (widget coordinates); the global
+// position follows from the widget's place on the screen.
+void Press(QWidget* widget, QPointF local, Qt::MouseButton button = Qt::LeftButton);
+void Release(QWidget* widget, QPointF local, Qt::MouseButton button = Qt::LeftButton);
+void Move(QWidget* widget, QPointF local, Qt::MouseButtons buttons = Qt::NoButton);
+void DoubleClick(QWidget* widget, QPointF local, Qt::MouseButton button = Qt::LeftButton);
+// A typed character (Escape when `key` is Qt::Key_Escape).
+void Type(QWidget* widget, QChar character, int key = 0);
+
+}  // namespace kd::test
