@@ -1,8 +1,25 @@
-#include <QCoreApplication>
-#include <cstdio>
+// kavorodeck: a skinnable media player.
+#include <QApplication>
+#include <QStringList>
+
+#include "app/Application.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  std::puts("kavorodeck");
-  return 0;
+  // The skinned window needs X11 features (shapes, placement, stacking);
+  // under Wayland it runs through XWayland unless the user chose otherwise.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+  QApplication qtApp(argc, argv);
+  qtApp.setApplicationName(QStringLiteral("kavorodeck"));
+  qtApp.setQuitOnLastWindowClosed(false);
+
+  // The whole argument text is one path, as a file manager passes it.
+  QStringList words;
+  for (int i = 1; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+
+  kd::Application app(words.join(QLatin1Char(' ')));
+  app.start();
+  return qtApp.exec();
 }

@@ -1,0 +1,59 @@
+// The shut-down sequence: run once, whatever ended the program, and every
+// step runs even when an earlier one failed.
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "core/SettingsTable.h"
+#include "playlist/PlaylistWriter.h"
+#include "util/AppPaths.h"
+
+namespace kd {
+
+namespace {
+
+// While the program ends no message box can wait for an answer: failures go
+// to the standard error stream instead.
+class StderrSink : public MessageSink {
+ public:
+  void ShowMessage(const QString& text) override {
+    std::fprintf(stderr, "kavorodeck: %s\n", text.toLocal8Bit().constData());
+  }
+};
+
+}  // namespace
+
+void Application::shutDown() {
+  if (m_shutDownDone) return;
+  m_shutDownDone = true;
+  m_scanner->cancel();
+  m_transport->CleanUP();
+  m_timer.stop();
+  writeSettings();
+  writeLastPlaylist();
+  if (m_popup) m_popup->close();
+  m_window->closeForShutdown();
+}
+
+void Application::writeSettings() {
+  // The file is read again so that what other tools wrote meanwhile survives.
+  IniStore store = IniStore::load(SettingsFilePath());
+  if (store.readFailed()) store = m_store;
+  WriteShutdownSettings(store, m_settings);
+  if (m_settings.WinSavePos == 1) {
+    const int twips = twipsPerPixel();
+    WriteWindowPosition(store, m_window->x() * twips, m_window->y() * twips);
+  }
+  WriteLastRun(store, m_cover.LastCover(), static_cast<int16_t>(m_playlist.TNum()));
+  if (!store.save()) {
+    StderrSink().ShowMessage(QStringLiteral("cannot write the settings file ") +
+                             SettingsFilePath());
+  }
+}
+
+void Application::writeLastPlaylist() {
+  StderrSink sink;
+  WritePL(m_playlist, DataFolder() + QStringLiteral("playlist.m3u"), &sink);
+}
+
+}  // namespace kd

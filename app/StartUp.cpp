@@ -1,0 +1,94 @@
+// The start sequence of the player, in the order later steps rely on.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/Application.h"
+#include "core/SettingsTable.h"
+#include "mediainfo/Mp3Info.h"
+#include "playlist/PlaylistReader.h"
+#include "util/AppPaths.h"
+#include "util/Paths.h"
+
+namespace kd {
+
+void Application::start() {
+  readSettings();
+  checkConfiguredSkin();
+  m_window->show();
+  initSliders();
+  ClearInf(*m_window);
+  applyDisplaySettings();
+  LoadSkin(m_settings.Skin, true);
+  if (m_settings.StartMin == 1) Hide();
+  openStartItems();
+  m_playlist.PlShowCount();
+  startTimerWhenActive();
+  if (m_settings.AutoPlay == 1) m_adder->whenIdle([this] { m_transport->PlayIt(); });
+}
+
+void Application::readSettings() {
+  // A first run places the window near the middle of the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QPoint centre = screen->availableGeometry().center();
+    m_window->move(std::max(0, centre.x() - 220), std::max(0, centre.y() - 240));
+  }
+  const int twips = twipsPerPixel();
+  m_store = IniStore::load(SettingsFilePath());
+  ReadSettings(m_store, m_settings, m_window->x() * twips, m_window->y() * twips);
+  // The stored place is applied whatever WinSavePos says; it only decides
+  // whether the shut-down stores a new one.
+  m_window->move(m_settings.X / twips, m_settings.Y / twips);
+}
+
+void Application::checkConfiguredSkin() {
+  if (!m_settings.Skin.isEmpty() && !FileExists(m_settings.Skin)) {
+    m_dialogs.ShowMessage(QStringLiteral("Previously selected skin not found (") + m_settings.Skin +
+                          QStringLiteral(")! Using default"));
+    m_settings.Skin.clear();
+  }
+  if (m_settings.Skin.isEmpty()) {
+    const QString found = FindProgramFile(QStringLiteral("default.skin"));
+    m_settings.Skin = found.isEmpty() ? ProgramFolder() + QStringLiteral("default.skin") : found;
+  }
+}
+
+void Application::initSliders() {
+  m_state.balance = 0.5f;
+  const float volume = m_volume->GetVolume();
+  m_state.SetSliderPos(*m_window, kSliderPosition, 0.0f);
+  m_state.SetSliderPos(*m_window, kSliderVolume, volume);
+  m_state.SetSliderPos(*m_window, kSliderBalance, 0.5f);
+  m_state.SetSliderPos(*m_window, kSliderVolumeBar, volume);
+  m_state.SetSliderPos(*m_window, kSliderRate, 0.5f);
+}
+
+void Application::applyDisplaySettings() {
+  m_window->setTimeFmt(m_settings.TimeFmt);
+  m_window->setScrollName(m_settings.ScrollName);
+  m_window->setWinSnap(m_settings.WinSnap);
+}
+
+void Application::openStartItems() {
+  if (!m_commandLine.isEmpty()) {
+    m_adder->AddCommandLine(m_commandLine);
+    m_playlist.setTNum(1);
+    return;
+  }
+  if (m_settings.StartMd == 1) {
+    // Restoring the last run ignores every error on the way.
+    const QString last = DataFolder() + QStringLiteral("playlist.m3u");
+    if (FileExists(last)) {
+      PlRead(m_playlist, last, PlaylistReadOptions{m_settings.friendlyNamesOn()});
+      m_playlist.setTNum(ReadLastTrack(m_store));
+    }
+    const QString cover = ReadLastCover(m_store);
+    if (!cover.isEmpty()) {
+      m_cover.LoadCover(cover);
+      m_playlist.setPLCover(cover);
+    }
+  } else if (m_settings.StartMd == 2) {
+    m_adder->AddStartFile(m_settings.StartFile);
+  }
+}
+
+}  // namespace kd

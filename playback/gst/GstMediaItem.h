@@ -1,0 +1,67 @@
+#pragma once
+// One played item: a playbin of its own. Every call comes from the interface
+// thread; GStreamer's streaming threads only post to the bus (most messages
+// are dropped there at once) and read the output levels.
+
+#include "playback/MediaEngine.h"
+#include "playback/gst/OutputLevels.h"
+
+#include <gst/gst.h>
+
+#include <QString>
+#include <chrono>
+#include <memory>
+
+namespace kd {
+
+class GstMediaItem final : public MediaItem {
+ public:
+  // nullptr when no playbin can be made. GStreamer must be initialised.
+  static std::unique_ptr<GstMediaItem> Create(std::shared_ptr<const OutputLevels> levels,
+                                              std::chrono::milliseconds prerollLimit);
+  ~GstMediaItem() override;
+  GstMediaItem(const GstMediaItem&) = delete;
+  GstMediaItem& operator=(const GstMediaItem&) = delete;
+
+  bool RenderFile(const QString& pathOrUrl) override;
+  void Run() override;
+  void Pause() override;
+  void Stop() override;
+  double CurrentPosition() override;
+  void SetCurrentPosition(double seconds) override;
+  double Duration() override;
+  void SetRate(double rate) override;
+  bool HasEnded() override;
+  bool WasRefused() override;
+
+  // Why the engine refused the item; empty while it has not.
+  QString ErrorText() const { return m_errorText; }
+
+ private:
+  GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerollLimit);
+
+  bool waitForPreroll();
+  void drainBus();
+  void handleMessage(GstMessage* message);
+  void refuse(const QString& text);
+  bool seek(double seconds, double rate);
+
+  GstElement* m_playbin;
+  GstBus* m_bus;
+  // Reused for every tick's questions, so polling allocates nothing of ours.
+  GstQuery* m_positionQuery;
+  GstQuery* m_durationQuery;
+  std::chrono::milliseconds m_prerollLimit;
+
+  QString m_uri;
+  QString m_errorText;
+  double m_lastPosition = 0.0;
+  double m_duration = 0.0;
+  double m_rate = 1.0;
+  bool m_running = false;
+  bool m_durationStale = false;
+  bool m_ended = false;
+  bool m_refused = false;
+};
+
+}  // namespace kd
