@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QMenu>
 #include <QScreen>
 #include <QTime>
@@ -83,6 +84,7 @@ void Application::wire() {
 
   connect(&m_quitSignals, &QuitSignals::quitRequested, this, [this] { requestQuit(); });
   // The session's end, or anything else that ends the event loop.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { requestQuit(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { shutDown(); });
 }
 

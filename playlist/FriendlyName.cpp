@@ -1,18 +1,11 @@
 #include "playlist/FriendlyName.h"
 
 #include "util/Numbers.h"
+#include "util/TextForms.h"
 
 namespace kd {
 
 namespace {
-
-QStringView TrimBlanks(QStringView text) {
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
-  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
-  return text.sliced(begin, end - begin);
-}
 
 // Whether the text's leading number is above zero. Most names start with a
 // letter, so the full number reading is only done when it can matter.

@@ -5,18 +5,11 @@
 #include "playlist/FriendlyName.h"
 #include "util/Paths.h"
 #include "util/TextCodec.h"
+#include "util/TextForms.h"
 
 namespace kd {
 
 namespace {
-
-QStringView TrimBlanks(QStringView text) {
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
-  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
-  return text.sliced(begin, end - begin);
-}
 
 bool IsSeparator(QChar c) {
   return c == QLatin1Char('/') || c == QLatin1Char('\\');

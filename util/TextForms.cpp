@@ -44,4 +44,12 @@ QString FixedForm(double value, int intDigits, int decimals) {
   return negative ? QLatin1Char('-') + text : text;
 }
 
+QStringView TrimBlanks(QStringView text) {
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
+  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
+  return text.sliced(begin, end - begin);
+}
+
 }  // namespace kd

@@ -2,6 +2,7 @@
 // The small number-to-text forms that labels and stored settings use.
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 namespace kd {
@@ -23,5 +24,8 @@ QString MinutesSeconds(int64_t seconds);
 // Fixed-point text with `decimals` digits after the point and at least
 // `intDigits` before it ("000.0" form: 5.5 -> "005.5").
 QString FixedForm(double value, int intDigits, int decimals);
+
+// The text without blanks (spaces only; tabs stay) at either end.
+QStringView TrimBlanks(QStringView text);
 
 }  // namespace kd

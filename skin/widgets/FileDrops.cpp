@@ -1,5 +1,6 @@
 #include "skin/widgets/FileDrops.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -20,6 +21,26 @@ QStringList DroppedFiles(const QMimeData* data) {
     if (!url.isLocalFile()) continue;
     const QString path = url.toLocalFile();
     if (!path.isEmpty()) paths << path;
+  }
+  return paths;
+}
+
+void AcceptFileDrag(QDragMoveEvent* event) {
+  if (CarriesFiles(event->mimeData())) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+QStringList TakeDroppedFiles(QDropEvent* event) {
+  const QStringList paths = DroppedFiles(event->mimeData());
+  if (paths.isEmpty()) {
+    event->ignore();
+  } else {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
   }
   return paths;
 }

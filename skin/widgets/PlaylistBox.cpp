@@ -107,32 +107,16 @@ void PlaylistBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PlaylistBox::dragEnterEvent(QDragEnterEvent* event) {
-  if (CarriesFiles(event->mimeData())) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  AcceptFileDrag(event);
 }
 
 void PlaylistBox::dragMoveEvent(QDragMoveEvent* event) {
-  if (CarriesFiles(event->mimeData())) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  AcceptFileDrag(event);
 }
 
 void PlaylistBox::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedFiles(event->mimeData());
-  if (paths.isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->setDropAction(Qt::CopyAction);
-  event->accept();
-  emit filesDropped(paths);
+  const QStringList paths = TakeDroppedFiles(event);
+  if (!paths.isEmpty()) emit filesDropped(paths);
 }
 
 }  // namespace kd

@@ -170,32 +170,16 @@ void SkinWindow::debugKey(QChar key) {
 // ---------------------------------------------------------------- drops
 
 void SkinWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (CarriesFiles(event->mimeData())) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  AcceptFileDrag(event);
 }
 
 void SkinWindow::dragMoveEvent(QDragMoveEvent* event) {
-  if (CarriesFiles(event->mimeData())) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  AcceptFileDrag(event);
 }
 
 void SkinWindow::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedFiles(event->mimeData());
-  if (paths.isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->setDropAction(Qt::CopyAction);
-  event->accept();
-  handler().FilesDropped(paths);
+  const QStringList paths = TakeDroppedFiles(event);
+  if (!paths.isEmpty()) handler().FilesDropped(paths);
 }
 
 // ---------------------------------------------------------------- window
