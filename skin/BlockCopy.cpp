@@ -42,9 +42,14 @@ int64_t CopyBlock(const QImage& from, const QRect& source, QImage& to, QPoint ta
       in32->constBits() + qsizetype(src.y()) * in32->bytesPerLine() + qsizetype(src.x()) * 4;
   for (int row = 0; row < src.height(); ++row) {
     auto* out = reinterpret_cast<quint32*>(outBase + qsizetype(row) * to.bytesPerLine());
-    std::memcpy(out, inBase + qsizetype(row) * in32->bytesPerLine(), rowBytes);
+    const uchar* inRow = inBase + qsizetype(row) * in32->bytesPerLine();
     if (opaqueTarget) {
-      for (int i = 0; i < src.width(); ++i) out[i] |= 0xFF000000u;
+      // One pass that copies and sets alpha: a copy followed by a second
+      // pass over the same short row stalls on the fresh stores.
+      const auto* in = reinterpret_cast<const quint32*>(inRow);
+      for (int i = 0; i < src.width(); ++i) out[i] = in[i] | 0xFF000000u;
+    } else {
+      std::memcpy(out, inRow, rowBytes);
     }
   }
   return int64_t(src.width()) * src.height();
