@@ -1,9 +1,9 @@
 #include "app/Application.h"
 
 #include <QApplication>
-#include <QSessionManager>
 #include <QMenu>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTime>
 #include <random>
 
