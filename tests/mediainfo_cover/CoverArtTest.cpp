@@ -3,7 +3,10 @@
 #include <QFile>
 
 #include "CoverFixtures.h"
+#include "core/Dialogs.h"
 #include "mediainfo/CoverArt.h"
+#include "mediainfo/CoverWindowSink.h"
+#include "mediainfo/SkinCoverSink.h"
 #include "support/TempDir.h"
 #include "util/AppPaths.h"
 
@@ -12,27 +15,65 @@ using namespace kd::test;
 
 namespace {
 
+// The skin's cover image and the cover window: every change in order, each
+// picture by the colour at its centre.
+class FakeCoverPlaces : public SkinCoverSink, public CoverWindowSink {
+ public:
+  bool isCoverImageVisible() const override { return skinShowsCover; }
+  void showCoverImage(const QImage& p) override { log += "skin " + centreColour(p).name(); }
+  void clearCoverImage() override { log += "skin cleared"; }
+  void showCoverPicture(const QImage& p) override { log += "window " + centreColour(p).name(); }
+  void clearCoverPicture() override { log += "window cleared"; }
+  void showCoverWindow() override { log += "window shown"; }
+  void hideCoverWindow() override { log += "window hidden"; }
+  bool isCoverWindowVisible() const override {
+    return log.lastIndexOf("window shown") > log.lastIndexOf("window hidden");
+  }
+  // The changes since the last call.
+  QString take() {
+    const QStringList recent = log.mid(m_taken);
+    m_taken = log.size();
+    return recent.join(", ");
+  }
+
+  bool skinShowsCover = true;
+  QStringList log;
+
+ private:
+  qsizetype m_taken = 0;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  FileDialogResult OpenFile(const FileDialogRequest& request) override {
+    requests.append(request);
+    return {answer};
+  }
+  FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
+  QString BrowseFolder(const QString&) override { return {}; }
+  bool Confirm(const QString&) override { return false; }
+  void ShowMessage(const QString&) override {}
+
+  QList<FileDialogRequest> requests;
+  QString answer;  // "" answers as a cancel
+};
+
 class CoverArtTest : public ::testing::Test {
  protected:
   CoverArtTest() : music(dir.mkdir("music")), program(dir.mkdir("program")) {
     SetProgramFolderOverride(program);
-    cover.setSkinSink(&skin);
-    cover.setWindowSink(&window);
+    cover.setSkinSink(&places);
+    cover.setWindowSink(&places);
     cover.setPlaylistCover([this] { return plCover; });
     cover.setPreferencesVisibleQuery([this] { return prefsVisible; });
     cover.setDialogs(&dialogs);
   }
   ~CoverArtTest() override { SetProgramFolderOverride(QString()); }
 
-  QString picture(const QString& fullPath, QColor colour = Qt::red, const char* format = "JPG") {
-    return writePicture(fullPath, {32, 32}, colour, format);
-  }
-
   TempDir dir;
   QString music;    // the track's folder, with a trailing "/"
   QString program;  // the program folder
-  FakeSkinCover skin;
-  FakeCoverWindow window;
+  FakeCoverPlaces places;
   FakeDialogs dialogs;
   QString plCover;
   bool prefsVisible = false;
@@ -40,163 +81,103 @@ class CoverArtTest : public ::testing::Test {
 };
 
 TEST_F(CoverArtTest, TagNamesAreFoundWithoutRegardToCaseAndLaterRulesWin) {
-  const QString folder = music.chopped(1);  // the folder gets its "/" added
-  const QString byAlbum = picture(music + "Album.JPG", Qt::red);
-  cover.LoadTagCover(folder, "Artist", "album");
-  EXPECT_EQ(cover.LastCover(), byAlbum);
-  EXPECT_TRUE(nearColour(centreColour(skin.picture), Qt::red));
-
-  const QString joined = picture(music + "artist-ALBUM.bmp", Qt::green, "BMP");
-  cover.LoadTagCover(folder, "Artist", "album");
-  EXPECT_EQ(cover.LastCover(), joined);
-
-  const QString spaced = picture(music + "ARTIST - Album.gif", Qt::blue, "BMP");
-  cover.LoadTagCover(folder, "  Artist ", " album   ");
-  EXPECT_EQ(cover.LastCover(), spaced);
-  EXPECT_EQ(centreColour(skin.picture), QColor(Qt::blue));
-}
-
-TEST_F(CoverArtTest, ArtistWithoutAlbumTriesTheArtistNames) {
-  const QString dashed = picture(music + "Artist-.jpg");
-  cover.LoadTagCover(music, "Artist", "");
-  EXPECT_EQ(cover.LastCover(), dashed);
-  // The name's trailing blank is trimmed by the picture search.
-  const QString spaced = picture(music + "Artist -.jpg", Qt::green);
-  cover.LoadTagCover(music, "Artist", "");
-  EXPECT_EQ(cover.LastCover(), spaced);
-}
-
-TEST_F(CoverArtTest, NulPaddedTagFieldsFallBackToThePlaylistPicture) {
-  picture(music + "Album.jpg");
-  picture(music + "Artist - Album.jpg");
-  plCover = picture(dir.path() + "list.jpg", Qt::yellow);
+  plCover = writePicture(dir.path() + "list.bmp", Qt::yellow);
+  struct Case {
+    QStringList files;  // the last one is the picture expected, unless `playlist`
+    QString artist, album;
+    bool playlist = false;
+  };
   const QString nuls(3, QChar(0));
-  cover.LoadTagCover(music, "Artist" + nuls, "Album" + nuls);
-  EXPECT_EQ(cover.LastCover(), plCover);
-  EXPECT_TRUE(nearColour(centreColour(skin.picture), Qt::yellow));
+  const Case cases[] = {
+      {{"Album.JPG"}, "Artist", "album"},
+      {{"Album.JPG", "artist-ALBUM.bmp"}, "Artist", "album"},
+      {{"Album.JPG", "artist-ALBUM.bmp", "ARTIST - Album.gif"}, "  Artist ", " album   "},
+      {{"Artist-.jpg"}, "Artist", ""},
+      {{"Artist-.jpg", "Artist -.jpg"}, "Artist", ""},  // the base's trailing blank is trimmed
+      {{"Other.jpg"}, "Artist", "Album", true},
+      // NUL-padded tag fields name no file.
+      {{"Album.jpg", "Artist - Album.jpg"}, "Artist" + nuls, "Album" + nuls, true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(qPrintable(c.files.join(", ")));
+    // A folder of its own, given with and without its "/".
+    const QString folder = dir.mkdir(QString::number(++n));
+    for (const QString& name : c.files) writePicture(folder + name, Qt::red);
+    const QString expected =
+        c.playlist ? plCover : writePicture(folder + c.files.last(), Qt::green);
+    cover.PlaylistCleared();
+    places.take();
+    cover.LoadTagCover(n % 2 ? folder : folder.chopped(1), c.artist, c.album);
+    EXPECT_EQ(cover.LastCover(), expected);
+    EXPECT_EQ(places.take(), c.playlist ? "skin #ffff00" : "skin #00ff00");
+  }
 }
 
-TEST_F(CoverArtTest, FallsBackToPlaylistPictureThenDefaultThenClears) {
-  picture(music + "Other.jpg");
-  plCover = picture(dir.path() + "list.jpg", Qt::yellow);
-  cover.LoadTagCover(music, "Artist", "Album");
-  EXPECT_EQ(cover.LastCover(), plCover);
-
-  plCover.clear();
-  const QString fallback = picture(program + "NoCover.BMP", Qt::gray, "BMP");
+TEST_F(CoverArtTest, WithoutAnyPictureTheDefaultShowsElseTheCoverIsCleared) {
+  writePicture(music + "Other.jpg");
+  const QString fallback = writePicture(program + "NoCover.BMP", Qt::gray);
   EXPECT_EQ(CoverArt::DefaultPicture(), fallback);
+  places.skinShowsCover = false;
   cover.LoadTagCover(music, "Artist", "Album");
   EXPECT_EQ(cover.LastCover(), fallback);
-  EXPECT_EQ(centreColour(skin.picture), QColor(Qt::gray));
-
-  // Without a default picture the cover is cleared.
-  window.visible = true;
-  window.picture = QImage(1, 1, QImage::Format_RGB32);
   ASSERT_TRUE(QFile::remove(fallback));
   cover.LoadTagCover(music, "Artist", "Album");
   EXPECT_EQ(cover.LastCover(), QString());
-  EXPECT_TRUE(skin.picture.isNull());
-  EXPECT_TRUE(window.picture.isNull());
-  EXPECT_FALSE(window.visible);
+  EXPECT_EQ(places.take(),
+            "skin #a0a0a4, window #a0a0a4, window shown, "
+            "skin cleared, window cleared, window hidden");
 }
 
 TEST_F(CoverArtTest, TheSamePathIsNotLoadedAgainUntilThePlaylistIsCleared) {
-  const QString path = picture(music + "a.jpg", Qt::red);
+  const QString path = writePicture(music + "a.jpg", Qt::red);
   cover.LoadCover(path);
-  ASSERT_EQ(skin.shows, 1);
-  picture(path, Qt::green);  // the file changes on disk
+  writePicture(path, Qt::green);  // the file changes on disk
   cover.LoadCover(path);
-  EXPECT_EQ(skin.shows, 1);
-  EXPECT_TRUE(nearColour(centreColour(skin.picture), Qt::red));
-
   cover.PlaylistCleared();
-  EXPECT_TRUE(skin.picture.isNull());
-  EXPECT_EQ(window.clears, 1);
   EXPECT_EQ(cover.LastCover(), QString());
   cover.LoadCover(path);
-  EXPECT_EQ(skin.shows, 2);
-  EXPECT_TRUE(nearColour(centreColour(skin.picture), Qt::green));
+  EXPECT_EQ(places.take(), "skin #ff0000, skin cleared, window cleared, skin #00ff00");
 }
 
-TEST_F(CoverArtTest, ExistingNonPicturesAndUndecodablePicturesChangeNothing) {
-  const QString shown = picture(music + "a.jpg");
+TEST_F(CoverArtTest, NonPicturesUndecodablePicturesAndOpenPreferencesChangeNothing) {
+  const QString shown = writePicture(music + "a.jpg");
   cover.LoadCover(shown);
-  const int shows = skin.shows;
-
   cover.LoadCover(dir.write("list.m3u", "song.mp3\r\n"));
   cover.LoadCover(dir.write("song.mp3", QByteArray(512, '\0')));
   cover.LoadCover(dir.write("broken.jpg", QByteArray(300, 'x')));
   cover.LoadCover(dir.write("huge.bmp", QByteArray("BM") + QByteArray(52, '\xff')));
-  EXPECT_EQ(cover.LastCover(), shown);
-  EXPECT_EQ(skin.shows, shows);
-  EXPECT_EQ(skin.clears, 0);
-  EXPECT_FALSE(skin.picture.isNull());
-}
-
-TEST_F(CoverArtTest, MissingFileOrEmptyNameClearsBothPictures) {
-  skin.visible = false;
-  cover.LoadCover(picture(music + "a.jpg"));
-  ASSERT_TRUE(window.visible);
-  cover.LoadCover(music + "gone.jpg");
-  EXPECT_TRUE(skin.picture.isNull());
-  EXPECT_TRUE(window.picture.isNull());
-  EXPECT_FALSE(window.visible);
-  EXPECT_EQ(cover.LastCover(), QString());
-
-  cover.LoadCover(picture(music + "b.jpg"));
+  prefsVisible = true;
+  cover.LoadCover(writePicture(music + "b.jpg"));
   cover.LoadCover(QString());
-  EXPECT_TRUE(skin.picture.isNull());
-  EXPECT_EQ(cover.LastCover(), QString());
+  cover.LoadTagCover(music, "", "b");
+  EXPECT_EQ(cover.LastCover(), shown);
+  EXPECT_EQ(places.take(), "skin #ff0000");
 }
 
-TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPicture) {
-  const QString found = picture(music + "Front.Jpg");
-  cover.LoadCover(music + "front");
-  EXPECT_EQ(cover.LastCover(), found);
-  // A base with no picture at all clears.
-  cover.LoadCover(music + "back");
-  EXPECT_EQ(cover.LastCover(), QString());
-  EXPECT_GE(skin.clears, 1);
+TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPictureAndMissingNamesClear) {
+  places.skinShowsCover = false;
+  const QString front = writePicture(music + "Front.Jpg");
+  for (const QString& missing : {music + "gone.jpg", QString(), music + "back"}) {
+    SCOPED_TRACE(qPrintable(missing));
+    cover.LoadCover(music + "front");
+    EXPECT_EQ(cover.LastCover(), front);
+    cover.LoadCover(missing);
+    EXPECT_EQ(cover.LastCover(), QString());
+    EXPECT_EQ(places.take(),
+              "skin #ff0000, window #ff0000, window shown, "
+              "skin cleared, window cleared, window hidden");
+  }
 }
 
 TEST_F(CoverArtTest, CoverWindowIsFilledAndShownOnlyWhenTheSkinShowsNoCover) {
-  const QString a = picture(music + "a.jpg", Qt::red);
-  cover.LoadCover(a);
-  EXPECT_FALSE(skin.picture.isNull());
-  EXPECT_EQ(window.fills, 0);
-  EXPECT_FALSE(window.visible);
-
-  skin.visible = false;
-  const QString b = picture(music + "b.jpg", Qt::blue);
-  cover.LoadCover(b);
-  EXPECT_EQ(window.fills, 1);
-  EXPECT_TRUE(window.visible);
-  EXPECT_TRUE(nearColour(centreColour(window.picture), Qt::blue));
-  EXPECT_TRUE(nearColour(centreColour(skin.picture), Qt::blue));
-
-  // Without any skin cover image the window is the only place.
-  CoverArt windowOnly;
-  FakeCoverWindow other;
-  windowOnly.setWindowSink(&other);
-  windowOnly.LoadCover(a);
-  EXPECT_TRUE(other.visible);
-  EXPECT_EQ(windowOnly.LastCover(), a);
-}
-
-TEST_F(CoverArtTest, NothingHappensWhileThePreferencesAreOnScreen) {
-  const QString a = picture(music + "a.jpg");
-  cover.LoadCover(a);
-  prefsVisible = true;
-  cover.LoadCover(picture(music + "b.jpg"));
-  cover.LoadCover(QString());
-  cover.LoadTagCover(music, "", "b");
-  EXPECT_EQ(cover.LastCover(), a);
-  EXPECT_EQ(skin.shows, 1);
-  EXPECT_EQ(skin.clears, 0);
+  cover.LoadCover(writePicture(music + "a.jpg", Qt::red));
+  places.skinShowsCover = false;
+  cover.LoadCover(writePicture(music + "b.jpg", Qt::blue));
+  EXPECT_EQ(places.take(), "skin #ff0000, skin #0000ff, window #0000ff, window shown");
 }
 
 TEST_F(CoverArtTest, SelectCoverAsksWithTheDialogsTextsAndRemembersTheChoice) {
-  dialogs.answer.clear();
   cover.SelectCover();
   ASSERT_EQ(dialogs.requests.size(), 1);
   const FileDialogRequest& first = dialogs.requests.at(0);
@@ -205,9 +186,9 @@ TEST_F(CoverArtTest, SelectCoverAsksWithTheDialogsTextsAndRemembersTheChoice) {
   EXPECT_EQ(first.filterIndex, 1);
   EXPECT_EQ(first.initialFolder, QString());
   EXPECT_EQ(first.fileName, QString());
-  EXPECT_EQ(skin.shows + skin.clears, 0);  // cancel does nothing
+  EXPECT_EQ(places.take(), "");  // cancel does nothing
 
-  dialogs.answer = picture(music + "chosen.bmp", Qt::green, "BMP");
+  dialogs.answer = writePicture(music + "chosen.bmp", Qt::green);
   cover.SelectCover();
   EXPECT_EQ(cover.LastCover(), dialogs.answer);
   cover.SelectCover();

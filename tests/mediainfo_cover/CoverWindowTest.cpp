@@ -14,14 +14,17 @@ using namespace kd::test;
 
 namespace {
 
-// Lets the (offscreen) window system deliver pending geometry changes.
-void settle() {
+// Resizes and lets the (offscreen) window system deliver the geometry change.
+void resizeTo(QWidget& window, QSize size) {
+  window.resize(size);
   for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
-void resizeTo(QWidget& window, QSize size) {
-  window.resize(size);
-  settle();
+// The colour painted at logical point (x, y).
+QColor paintedAt(QWidget& window, int x, int y) {
+  const QImage shot = window.grab().toImage();
+  const qreal ratio = shot.devicePixelRatio();
+  return shot.pixelColor(int(x * ratio), int(y * ratio));
 }
 
 TEST(CoverWindow, PictureAreaStaysSquareAndCentredOnEveryResize) {
@@ -29,19 +32,16 @@ TEST(CoverWindow, PictureAreaStaysSquareAndCentredOnEveryResize) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Vexo 播放器 视屏播放窗口"));
   EXPECT_TRUE(window.isWindow());
   window.show();
-  settle();
-
-  resizeTo(window, {400, 300});
-  EXPECT_EQ(window.coverGeometry(), QRect(50, 0, 300, 300));
-  resizeTo(window, {200, 500});
-  EXPECT_EQ(window.coverGeometry(), QRect(0, 150, 200, 200));
-  resizeTo(window, {260, 260});
-  EXPECT_EQ(window.coverGeometry(), QRect(0, 0, 260, 260));
-  // Odd leftovers are rounded (halves to even).
-  resizeTo(window, {301, 200});
-  EXPECT_EQ(window.coverGeometry(), QRect(50, 0, 200, 200));
-  resizeTo(window, {200, 303});
-  EXPECT_EQ(window.coverGeometry(), QRect(0, 52, 200, 200));
+  // Odd leftovers are rounded, halves to even.
+  const std::pair<QSize, QRect> cases[] = {
+      {{400, 300}, {50, 0, 300, 300}}, {{200, 500}, {0, 150, 200, 200}},
+      {{260, 260}, {0, 0, 260, 260}},  {{301, 200}, {50, 0, 200, 200}},
+      {{200, 303}, {0, 52, 200, 200}},
+  };
+  for (const auto& [size, square] : cases) {
+    resizeTo(window, size);
+    EXPECT_EQ(window.coverGeometry(), square) << size.width() << "x" << size.height();
+  }
 }
 
 TEST(CoverWindow, PaintsThePictureInsideTheSquareOnly) {
@@ -51,90 +51,65 @@ TEST(CoverWindow, PaintsThePictureInsideTheSquareOnly) {
   window.setPicture(picture);
   window.show();
   resizeTo(window, {300, 100});
-
-  const QImage shot = window.grab().toImage();
-  const qreal ratio = shot.devicePixelRatio();
-  auto at = [&](int x, int y) { return shot.pixelColor(int(x * ratio), int(y * ratio)); };
-  EXPECT_EQ(at(150, 50), QColor(Qt::red));
-  EXPECT_EQ(at(101, 1), QColor(Qt::red));
-  EXPECT_EQ(at(198, 98), QColor(Qt::red));
-  EXPECT_NE(at(10, 50), QColor(Qt::red));
-  EXPECT_NE(at(290, 50), QColor(Qt::red));
+  for (QPoint inside : {QPoint(150, 50), QPoint(101, 1), QPoint(198, 98)})
+    EXPECT_EQ(paintedAt(window, inside.x(), inside.y()), QColor(Qt::red));
+  EXPECT_NE(paintedAt(window, 10, 50), QColor(Qt::red));
+  EXPECT_NE(paintedAt(window, 290, 50), QColor(Qt::red));
 
   // A new size is scaled anew; clearing leaves no picture behind.
   resizeTo(window, {120, 240});
-  const QImage tall = window.grab().toImage();
-  EXPECT_EQ(tall.pixelColor(int(60 * ratio), int(120 * ratio)), QColor(Qt::red));
-  EXPECT_NE(tall.pixelColor(int(60 * ratio), int(20 * ratio)), QColor(Qt::red));
+  EXPECT_EQ(paintedAt(window, 60, 120), QColor(Qt::red));
+  EXPECT_NE(paintedAt(window, 60, 20), QColor(Qt::red));
   window.clearPicture();
-  EXPECT_NE(window.grab().toImage().pixelColor(int(60 * ratio), int(120 * ratio)), QColor(Qt::red));
+  EXPECT_NE(paintedAt(window, 60, 120), QColor(Qt::red));
 }
 
 TEST(CoverWindow, LoadsLastCoverOnlyWhenItIsAnExistingPicture) {
   TempDir dir;
   CoverWindow window;
   window.loadLastCover(dir.path() + "missing.jpg");
-  EXPECT_TRUE(window.picture().isNull());
   window.loadLastCover(dir.write("bad.jpg", "not a picture"));
   EXPECT_TRUE(window.picture().isNull());
-  window.loadLastCover(writePicture(dir.path() + "a.bmp", {8, 8}, Qt::cyan, "BMP"));
+  window.loadLastCover(writePicture(dir.path() + "a.bmp", Qt::cyan));
   EXPECT_EQ(centreColour(window.picture()), QColor(Qt::cyan));
 }
 
 TEST(CoverWindowHost, CreatesTheWindowWhenNeededAndAfreshAfterItIsClosed) {
   TempDir dir;
-  QString lastCover = writePicture(dir.path() + "last.bmp", {8, 8}, Qt::green, "BMP");
+  QString lastCover;
+  CoverArt cover;  // no skin sink: a skin without a cover image
   CoverWindowHost host([&] { return lastCover; });
-  EXPECT_EQ(host.window(), nullptr);
+  cover.setWindowSink(&host);
   EXPECT_FALSE(host.isCoverWindowVisible());
   host.clearCoverPicture();
   host.hideCoverWindow();
   EXPECT_EQ(host.window(), nullptr);  // nothing to clear or hide brings it into being
 
-  host.showCoverWindow();
+  cover.LoadCover(writePicture(dir.path() + "a.bmp", Qt::magenta));
   ASSERT_NE(host.window(), nullptr);
-  EXPECT_TRUE(host.isCoverWindowVisible());
-  EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::green));
-
+  EXPECT_TRUE(host.window()->isVisible());
+  EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::magenta));
   // Hiding keeps the window and its picture.
   QPointer<CoverWindow> first = host.window();
-  host.hideCoverWindow();
+  cover.ToggleCoverWindow();
   EXPECT_FALSE(host.isCoverWindowVisible());
+  cover.ToggleCoverWindow();
+  EXPECT_TRUE(host.isCoverWindowVisible());
   EXPECT_EQ(host.window(), first.data());
+  EXPECT_EQ(centreColour(first->picture()), QColor(Qt::magenta));
+  cover.LoadCover(dir.path() + "gone.bmp");
+  EXPECT_FALSE(host.isCoverWindowVisible());
+  EXPECT_TRUE(first->picture().isNull());
 
-  // Closing unloads it; the next one shows the picture named then.
+  // Closing unloads it; the next one shows the last cover named then.
+  lastCover = writePicture(dir.path() + "last.bmp", Qt::green);
   first->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(first.isNull());
   EXPECT_EQ(host.window(), nullptr);
-  lastCover = writePicture(dir.path() + "next.bmp", {8, 8}, Qt::blue, "BMP");
   host.showCoverWindow();
   ASSERT_NE(host.window(), nullptr);
-  EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::blue));
-}
-
-TEST(CoverWindowHost, CoverArtShowsPicturesInTheRealWindow) {
-  TempDir dir;
-  CoverArt cover;
-  CoverWindowHost host([&] { return cover.LastCover(); });
-  FakeSkinCover skin;
-  skin.visible = false;
-  cover.setSkinSink(&skin);
-  cover.setWindowSink(&host);
-
-  cover.LoadCover(writePicture(dir.path() + "a.bmp", {16, 16}, Qt::magenta, "BMP"));
-  ASSERT_NE(host.window(), nullptr);
-  EXPECT_TRUE(host.window()->isVisible());
-  EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::magenta));
-
-  cover.ToggleCoverWindow();
-  EXPECT_FALSE(host.isCoverWindowVisible());
-  cover.ToggleCoverWindow();
-  EXPECT_TRUE(host.isCoverWindowVisible());
-
-  cover.LoadCover(dir.path() + "gone.bmp");
-  EXPECT_FALSE(host.isCoverWindowVisible());
-  EXPECT_TRUE(host.window()->picture().isNull());
+  EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::green));
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
 // A playlist with everything that adds to it: settings bound to a settings
-// file in a temporary folder, scripted dialogs, and a count of plays.
+// file in a temporary folder, scripted dialogs, and a record of plays.
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 
-#include "ScriptedDialogs.h"
+#include "core/Dialogs.h"
 #include "core/IniStore.h"
 #include "core/Settings.h"
 #include "playlist/FolderScanner.h"
@@ -17,23 +19,86 @@
 
 namespace kd::test {
 
-QStringList Names(const Playlist& playlist);
-QStringList Paths(const Playlist& playlist);
+inline QStringList Names(const Playlist& playlist) {
+  QStringList out;
+  for (const PlaylistEntry& e : playlist.entries()) out << e.name;
+  return out;
+}
+
+inline QStringList Paths(const Playlist& playlist) {
+  QStringList out;
+  for (const PlaylistEntry& e : playlist.entries()) out << e.path;
+  return out;
+}
+
 // Creates empty files below `dir`, folders included.
-void Touch(const TempDir& dir, const QStringList& relativePaths);
+inline void Touch(const TempDir& dir, const QStringList& relativePaths) {
+  for (const QString& p : relativePaths) dir.write(p, QByteArray());
+}
+
+// Dialogs whose answers a test scripts in advance; every request is recorded.
+class ScriptedDialogs : public Dialogs {
+ public:
+  // Answers to the file and folder dialogs, front first; none left answers as a cancel.
+  QList<FileDialogResult> answers;
+  QList<bool> confirmAnswers;
+  // Every file dialog shown; a folder dialog is recorded with its prompt as the title.
+  QList<FileDialogRequest> requests;
+  QStringList questions;
+  QStringList messages;
+
+  void answer(const QString& path, int filterIndex = 1) { answers.append({path, filterIndex}); }
+
+  FileDialogResult OpenFile(const FileDialogRequest& request) override { return next(request); }
+  FileDialogResult SaveFile(const FileDialogRequest& request) override { return next(request); }
+  QString BrowseFolder(const QString& prompt) override {
+    FileDialogRequest request;
+    request.title = prompt;
+    return next(request).path;
+  }
+  bool Confirm(const QString& question) override {
+    questions.append(question);
+    return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
+  }
+  void ShowMessage(const QString& text) override { messages.append(text); }
+
+ private:
+  FileDialogResult next(const FileDialogRequest& request) {
+    requests.append(request);
+    return answers.isEmpty() ? FileDialogResult{} : answers.takeFirst();
+  }
+};
 
 class AddFixture : public ::testing::Test {
  protected:
-  AddFixture();
+  AddFixture() {
+    adder.setDialogs(&dialogs);
+    listDialogs.setDialogs(&dialogs);
+    auto play = [this] { plays.append(Paths(playlist)); };
+    adder.setPlayCallback(play);
+    listDialogs.setPlayCallback(play);
+    QObject::connect(&scanner, &FolderScanner::finished, [this] { ++finishedSignals; });
+  }
 
   // Runs the event loop until the scanner is idle; false if it never got there.
-  bool waitIdle();
+  bool waitIdle() {
+    if (scanner.isBusy()) {
+      QEventLoop loop;
+      QObject::connect(&scanner, &FolderScanner::finished, &loop, &QEventLoop::quit);
+      // Only a guard against a hanging test; the scans here take milliseconds.
+      QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+      loop.exec();
+    }
+    return !scanner.isBusy();
+  }
   // The Path value stored in the settings file now.
-  QString storedPath() const;
+  QString storedPath() const {
+    return IniStore::load(settingsFile).value(u"config", u"Path", QStringLiteral("<missing>"));
+  }
 
   TempDir dir;
-  QString settingsFile;
-  IniStore store;
+  QString settingsFile = dir.path() + QStringLiteral("config/kavorodeck.ini");
+  IniStore store = IniStore::load(settingsFile);
   Settings settings;
   Playlist playlist;
   FolderScanner scanner{playlist};

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <algorithm>
 
@@ -14,14 +13,7 @@ using kd::test::Touch;
 
 namespace {
 
-const QString kDefaultExt = QStringLiteral("mp2 mp3 mpa wav mid rmi");
-
-ScanOptions Options(const QString& ext = kDefaultExt, bool friendly = true) {
-  ScanOptions options;
-  options.extensions = ext;
-  options.friendlyNames = friendly;
-  return options;
-}
+const ScanOptions kDefault{QStringLiteral("mp2 mp3 mpa wav mid rmi")};
 
 // Paths relative to `root`, in scan order.
 QStringList Relative(const QList<PlaylistEntry>& entries, const QString& root) {
@@ -33,42 +25,47 @@ QStringList Relative(const QList<PlaylistEntry>& entries, const QString& root) {
   return out;
 }
 
-QStringList Sorted(QStringList names) {
-  std::sort(names.begin(), names.end(),
-            [](const QString& a, const QString& b) { return FileNameLess(a, b); });
-  return names;
-}
-
 }  // namespace
 
-TEST(FolderScan, TreeIsReadBreadthFirst) {
+TEST(FolderScan, QualifyingFilesBreadthFirstInFileManagerOrder) {
+  const struct {
+    QStringList files;
+    QStringList found;
+  } cases[] = {
+      // The folder, then its subfolders, then theirs.
+      {{"B/C/b-deep.mp3", "A/C/a-deep.mp3", "B/b.mp3", "A/a.mp3", "top.mp3", "A/C/D/deepest.mp3"},
+       {"top.mp3", "A/a.mp3", "B/b.mp3", "A/C/a-deep.mp3", "B/C/b-deep.mp3", "A/C/D/deepest.mp3"}},
+      // Files and folders in the order file managers show.
+      {{"track 10.mp3", "Track 2.mp3", "track 1.mp3", "b.mp3", "A.mp3", "10/x.mp3", "9/x.mp3",
+        "_intro.mp3", "02.mp3", "1.mp3"},
+       {"1.mp3", "02.mp3", "_intro.mp3", "A.mp3", "b.mp3", "track 1.mp3", "Track 2.mp3",
+        "track 10.mp3", "9/x.mp3", "10/x.mp3"}},
+      // Hidden entries are left out.
+      {{".hidden.mp3", ".cache/x.mp3", "shown/.y.mp3", "shown/y.mp3", "z.mp3"},
+       {"z.mp3", "shown/y.mp3"}},
+      // The extension occurs anywhere in the list, in any case.
+      {{"song.mp", "song.mp4", "song.MP3", "song.p3", "song.wma", "cover.jpg", "MP3", "readme",
+        "dot.", "a.b.mid", "x.3 M"},
+       {"a.b.mid", "MP3", "song.mp", "song.MP3", "song.p3", "x.3 M"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.files.join(' ').toStdString());
+    TempDir dir;
+    Touch(dir, c.files);
+    EXPECT_EQ(Relative(ScanDir(dir.path(), kDefault), dir.path()), c.found);
+    // The folder may be given without its trailing "/".
+    EXPECT_EQ(ScanDir(dir.path().chopped(1), kDefault), ScanDir(dir.path(), kDefault));
+  }
   TempDir dir;
-  Touch(dir,
-        {"B/C/b-deep.mp3", "A/C/a-deep.mp3", "B/b.mp3", "A/a.mp3", "top.mp3", "A/C/D/deepest.mp3"});
-  const QString root = dir.path();
-  EXPECT_EQ(Relative(ScanDir(root, Options()), root),
-            QStringList({"top.mp3", "A/a.mp3", "B/b.mp3", "A/C/a-deep.mp3", "B/C/b-deep.mp3",
-                         "A/C/D/deepest.mp3"}));
-  // The folder may be given without its trailing "/".
-  const QString bare = root.chopped(1);
-  EXPECT_EQ(ScanDir(bare, Options()).size(), 6);
-  EXPECT_TRUE(ScanDir(QString(), Options()).isEmpty());
-  EXPECT_TRUE(ScanDir(root + QStringLiteral("missing"), Options()).isEmpty());
-}
-
-TEST(FolderScan, NamesInFileManagerOrder) {
-  TempDir dir;
-  Touch(dir, {"track 10.mp3", "Track 2.mp3", "track 1.mp3", "b.mp3", "A.mp3", "10/x.mp3", "9/x.mp3",
-              "_intro.mp3", "02.mp3", "1.mp3"});
-  const QString root = dir.path();
-  EXPECT_EQ(Relative(ScanDir(root, Options()), root),
-            QStringList({"1.mp3", "02.mp3", "_intro.mp3", "A.mp3", "b.mp3", "track 1.mp3",
-                         "Track 2.mp3", "track 10.mp3", "9/x.mp3", "10/x.mp3"}));
+  EXPECT_TRUE(ScanDir(QString(), kDefault).isEmpty());
+  EXPECT_TRUE(ScanDir(dir.path() + QStringLiteral("missing"), kDefault).isEmpty());
 }
 
 TEST(FolderScan, CompareFileNames) {
-  EXPECT_EQ(Sorted({"a10", "a2", "A1", "a02b", "a2a", "a"}),
-            QStringList({"a", "A1", "a2", "a2a", "a02b", "a10"}));
+  QStringList names = {"a10", "a2", "A1", "a02b", "a2a", "a"};
+  std::sort(names.begin(), names.end(),
+            [](const QString& a, const QString& b) { return FileNameLess(a, b); });
+  EXPECT_EQ(names, QStringList({"a", "A1", "a2", "a2a", "a02b", "a10"}));
   // Numbers far beyond 64 bits still compare by value.
   EXPECT_LT(CompareFileNames(u"x99999999999999999999999", u"x100000000000000000000000"), 0);
   // Equal under the rules, yet a total order: "1" before "01", and an exact tie-break.
@@ -78,38 +75,18 @@ TEST(FolderScan, CompareFileNames) {
   EXPECT_EQ(CompareFileNames(u"歌", u"歌"), 0);
 }
 
-TEST(FolderScan, HiddenEntriesAreLeftOut) {
-  TempDir dir;
-  Touch(dir, {".hidden.mp3", ".cache/x.mp3", "shown/.y.mp3", "shown/y.mp3", "z.mp3"});
-  const QString root = dir.path();
-  EXPECT_EQ(Relative(ScanDir(root, Options()), root), QStringList({"z.mp3", "shown/y.mp3"}));
-}
-
-TEST(FolderScan, ExtensionOccursInTheList) {
-  TempDir dir;
-  Touch(dir, {"song.mp", "song.mp4", "song.MP3", "song.p3", "song.wma", "cover.jpg", "MP3",
-              "readme", "dot.", "a.b.mid", "x.3 M"});
-  const QString root = dir.path();
-  EXPECT_EQ(Relative(ScanDir(root, Options()), root),
-            QStringList({"a.b.mid", "MP3", "song.mp", "song.MP3", "song.p3", "x.3 M"}));
-
-  EXPECT_TRUE(ExtensionQualifies(u"a.MPA", u"mp2 mp3 mpa"));
-  EXPECT_FALSE(ExtensionQualifies(u"a.", u"mp3"));
-  EXPECT_FALSE(ExtensionQualifies(u"a.ogg", u""));
-}
-
 TEST(FolderScan, DisplayNameDropsTheExtensionFirst) {
   TempDir dir;
   Touch(dir, {"a.b.mp3", "01 - Some_Song.mp3"});
   const QString root = dir.path();
-  const auto on = ScanDir(root, Options(kDefaultExt, true));
-  ASSERT_EQ(on.size(), 2);
-  EXPECT_EQ(on[0], (PlaylistEntry{"Some Song", root + "01 - Some_Song.mp3"}));
-  EXPECT_EQ(on[1], (PlaylistEntry{"a", root + "a.b.mp3"}));
-  const auto off = ScanDir(root, Options(kDefaultExt, false));
-  ASSERT_EQ(off.size(), 2);
-  EXPECT_EQ(off[0].name, "01 - Some_Song");
-  EXPECT_EQ(off[1].name, "a.b");
+  EXPECT_EQ(
+      ScanDir(root, kDefault),
+      QList<PlaylistEntry>({{"Some Song", root + "01 - Some_Song.mp3"}, {"a", root + "a.b.mp3"}}));
+  ScanOptions off = kDefault;
+  off.friendlyNames = false;
+  EXPECT_EQ(ScanDir(root, off),
+            QList<PlaylistEntry>(
+                {{"01 - Some_Song", root + "01 - Some_Song.mp3"}, {"a.b", root + "a.b.mp3"}}));
 }
 
 TEST(FolderScan, LinksAreFollowedOnceAndLoopsEnd) {
@@ -121,7 +98,7 @@ TEST(FolderScan, LinksAreFollowedOnceAndLoopsEnd) {
   ASSERT_TRUE(QFile::link(dir.path() + "elsewhere", root + QStringLiteral("linked")));
   ASSERT_TRUE(QFile::link(root + "A/a.mp3", root + QStringLiteral("alias.mp3")));
   ASSERT_TRUE(QFile::link(root + "gone.mp3", root + QStringLiteral("broken.mp3")));
-  EXPECT_EQ(Relative(ScanDir(root, Options()), root),
+  EXPECT_EQ(Relative(ScanDir(root, kDefault), root),
             QStringList({"alias.mp3", "A/a.mp3", "B/b.mp3", "linked/e.mp3"}));
 }
 
@@ -130,7 +107,7 @@ TEST(FolderScan, StopsAtTheLimitAndOnRequest) {
   QStringList files;
   for (int i = 1; i <= 30; ++i) files << QStringLiteral("f%1/%2.mp3").arg(i / 10).arg(i);
   Touch(dir, files);
-  ScanOptions options = Options();
+  ScanOptions options = kDefault;
   options.limit = 12;
   const auto limited = ScanDir(dir.path(), options);
   ASSERT_EQ(limited.size(), 12);

@@ -9,53 +9,43 @@ using namespace kd::test;
 
 class PlaylistDialogsTest : public AddFixture {};
 
-TEST_F(PlaylistDialogsTest, LoadAsksForAPlaylistAndAppends) {
-  dir.write("lists/Road_Trip.m3u", "a.mp3\r\nb.mp3\r\n");
+TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunningScan) {
+  dir.write("lists/Road_Trip.m3u", "a.mp3\r\n");
   settings.Path = QStringLiteral("/was/");
   playlist.append({"kept", "/kept.mp3"});
 
   listDialogs.PlLoad();  // cancelled: nothing changes
-  ASSERT_EQ(dialogs.openRequests.size(), 1);
-  const FileDialogRequest& request = dialogs.openRequests[0];
+  ASSERT_EQ(dialogs.requests.size(), 1);
+  const FileDialogRequest& request = dialogs.requests[0];
   EXPECT_EQ(request.title, "载入播放列表");
   EXPECT_EQ(request.filter, "MP3 Playlists (*.M3U)|*.M3U|Playlists (*.PLS)|*.PLS");
   EXPECT_EQ(request.filterIndex, 1);
   EXPECT_EQ(request.initialFolder, "/was/");
   EXPECT_EQ(playlist.count(), 1);
-  EXPECT_EQ(settings.Path, "/was/");
   EXPECT_EQ(storedPath(), "<missing>");
 
-  dialogs.answerOpen(dir.path() + "lists/Road_Trip.m3u", 2);
+  dialogs.answer(dir.path() + "lists/Road_Trip.m3u", 2);
   listDialogs.PlLoad();
-  EXPECT_EQ(dialogs.openRequests[1].filterIndex, 1);  // not remembered here
-  EXPECT_EQ(Paths(playlist),
-            QStringList({"/kept.mp3", dir.path() + "lists/a.mp3", dir.path() + "lists/b.mp3"}));
+  EXPECT_EQ(dialogs.requests[1].filterIndex, 1);  // not remembered here
+  EXPECT_EQ(Paths(playlist), QStringList({"/kept.mp3", dir.path() + "lists/a.mp3"}));
   EXPECT_EQ(playlist.title(), "Road Trip");
   EXPECT_EQ(storedPath(), dir.path() + "lists/");
   EXPECT_TRUE(plays.isEmpty());
-}
 
-TEST_F(PlaylistDialogsTest, LoadClearsFirstAndPlaysWhenSet) {
+  // With both settings on, during a scan: the scan ends, then clear, read, play.
+  Touch(dir, {"tree/a.mp3", "tree/b/c.mp3"});
   dir.write("x.pls", "[playlist]\r\nFile2=two.mp3\r\nFile1=one.mp3\r\n");
   settings.ClearPLFirst = 1;
   settings.AutoPlay = 1;
-  playlist.append({"gone", "/gone.mp3"});
   playlist.setTNum(3);
-  dialogs.answerOpen(dir.path() + "x.pls");
-  listDialogs.PlLoad();
-  EXPECT_EQ(plays, QList<QStringList>({{dir.path() + "two.mp3", dir.path() + "one.mp3"}}));
-  EXPECT_EQ(playlist.TNum(), 1);
-}
-
-TEST_F(PlaylistDialogsTest, LoadDuringAScanWaitsForIt) {
-  Touch(dir, {"tree/a.mp3", "tree/b/c.mp3"});
-  dir.write("l.m3u", "z.mp3\r\n");
-  settings.ClearPLFirst = 1;
   adder.AddDropped({dir.path() + "tree"});
-  dialogs.answerOpen(dir.path() + "l.m3u");
+  dialogs.answer(dir.path() + "x.pls");
   listDialogs.PlLoad();
   ASSERT_TRUE(waitIdle());
-  EXPECT_EQ(Paths(playlist), QStringList({dir.path() + "z.mp3"}));
+  const QStringList loaded = {dir.path() + "two.mp3", dir.path() + "one.mp3"};
+  EXPECT_EQ(Paths(playlist), loaded);
+  EXPECT_EQ(plays, QList<QStringList>({loaded}));
+  EXPECT_EQ(playlist.TNum(), 1);
 }
 
 TEST_F(PlaylistDialogsTest, SaveNameRules) {
@@ -63,8 +53,8 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
   settings.Path = QStringLiteral("/was/");
 
   listDialogs.PlSave();  // cancelled
-  ASSERT_EQ(dialogs.saveRequests.size(), 1);
-  const FileDialogRequest& request = dialogs.saveRequests[0];
+  ASSERT_EQ(dialogs.requests.size(), 1);
+  const FileDialogRequest& request = dialogs.requests[0];
   EXPECT_EQ(request.title, "保存播放列表");
   EXPECT_EQ(request.filter, "MP3 Playlists (*.M3U)|*.M3U");
   EXPECT_EQ(request.filterIndex, 1);
@@ -72,9 +62,9 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
   EXPECT_EQ(playlist.title(), "untitled");
   EXPECT_EQ(storedPath(), "<missing>");
 
-  dialogs.answerSave(dir.path() + "Mix_Tape");
-  dialogs.answerSave(dir.path() + "B.PLS");
-  dialogs.answerSave(dir.path() + "c.M3U");
+  dialogs.answer(dir.path() + "Mix_Tape");
+  dialogs.answer(dir.path() + "B.PLS");
+  dialogs.answer(dir.path() + "c.M3U");
   listDialogs.PlSave();
   listDialogs.PlSave();
   listDialogs.PlSave();
@@ -87,8 +77,14 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
   EXPECT_TRUE(dialogs.questions.isEmpty());
 
   settings.FriendlyNames = 0;
-  dialogs.answerSave(dir.path() + "d");
+  dialogs.answer(dir.path() + "d");
   listDialogs.PlSave();
+  EXPECT_EQ(playlist.title(), "d.m3u");
+
+  // A failed save (a path through a file) says so and keeps the title.
+  dialogs.answer(dir.path() + "d.m3u/x.m3u");
+  listDialogs.PlSave();
+  EXPECT_EQ(dialogs.messages, QStringList({"不能编写播放列表，文件可能是只读的！"}));
   EXPECT_EQ(playlist.title(), "d.m3u");
 }
 
@@ -96,7 +92,7 @@ TEST_F(PlaylistDialogsTest, CompletedNameIsReplacedOnlyWhenConfirmed) {
   playlist.append({"new", "/new.mp3"});
   const QString target = dir.write("keep.m3u", "old.mp3\r\n");
 
-  dialogs.answerSave(dir.path() + "keep");
+  dialogs.answer(dir.path() + "keep");
   dialogs.confirmAnswers << false;
   listDialogs.PlSave();
   ASSERT_EQ(dialogs.questions.size(), 1);
@@ -104,23 +100,14 @@ TEST_F(PlaylistDialogsTest, CompletedNameIsReplacedOnlyWhenConfirmed) {
   EXPECT_EQ(TempDir::read(target), "old.mp3\r\n");
   EXPECT_EQ(playlist.title(), "untitled");
 
-  dialogs.answerSave(dir.path() + "keep");
+  dialogs.answer(dir.path() + "keep");
   dialogs.confirmAnswers << true;
   listDialogs.PlSave();
   EXPECT_EQ(TempDir::read(target), "/new.mp3\r\n");
   EXPECT_EQ(playlist.title(), "keep");
 
   // A name typed in full was the dialog's own question.
-  dialogs.answerSave(target);
+  dialogs.answer(target);
   listDialogs.PlSave();
   EXPECT_EQ(dialogs.questions.size(), 2);
-}
-
-TEST_F(PlaylistDialogsTest, FailedSaveSaysSoAndKeepsTheTitle) {
-  playlist.append({"a", "/a.mp3"});
-  const QString notAFolder = dir.write("plain", "x");
-  dialogs.answerSave(notAFolder + "/list.m3u");
-  listDialogs.PlSave();
-  EXPECT_EQ(dialogs.messages, QStringList({"不能编写播放列表，文件可能是只读的！"}));
-  EXPECT_EQ(playlist.title(), "untitled");
 }

@@ -7,34 +7,23 @@
 namespace kd {
 namespace {
 
-QStringList AllFields(const QString& text) {
-  FieldReader reader(text);
+// Every field of `text`, joined by "|".
+QString Fields(const char* text) {
+  FieldReader reader(QString::fromUtf8(text));
   QStringList fields;
   while (!reader.AtEnd()) fields << reader.ReadField();
-  return fields;
+  return fields.join(QLatin1Char('|'));
 }
 
-TEST(FieldReader, FieldsEndAtCommasAndEveryKindOfLineEnd) {
-  EXPECT_EQ(AllFields(QStringLiteral("a, b  ,\tc\r\nd\re\nf")),
-            (QStringList{"a", "b", "c", "d", "e", "f"}));
+TEST(FieldReader, FieldsEndAtCommasAndLineEndsAndQuotesKeepBoth) {
+  EXPECT_EQ(Fields("a, b  ,\tc\r\nd\re\nf"), "a|b|c|d|e|f");
   // An empty line is one empty field; LF CR is two line ends.
-  EXPECT_EQ(AllFields(QStringLiteral("a\n\nb\n\rc")), (QStringList{"a", "", "b", "", "c"}));
-}
-
-TEST(FieldReader, QuotedFieldsKeepCommasAndBlanks) {
-  EXPECT_EQ(AllFields(QStringLiteral("\"a, b \",c\n  \"x\"junk,y")),
-            (QStringList{"a, b ", "c", "x", "y"}));
-  // A quote inside an unquoted field is an ordinary character.
-  EXPECT_EQ(AllFields(QStringLiteral("say \"hi\",z")), (QStringList{"say \"hi\"", "z"}));
-}
-
-TEST(FieldReader, AQuoteThatNeverClosesEndsAtTheLineEnd) {
-  EXPECT_EQ(AllFields(QStringLiteral("\"open, still open\nB1,2")),
-            (QStringList{"open, still open", "B1", "2"}));
-  FieldReader reader(QStringLiteral("\"to the end"));
-  EXPECT_EQ(reader.ReadField(), QStringLiteral("to the end"));
-  EXPECT_TRUE(reader.AtEnd());
-  EXPECT_FALSE(reader.PastEnd());
+  EXPECT_EQ(Fields("a\n\nb\n\rc"), "a||b||c");
+  // Text after a closing quote is dropped; a quote inside an unquoted field is kept.
+  EXPECT_EQ(Fields("\"a, b \",c\n  \"x\"junk,y"), "a, b |c|x|y");
+  EXPECT_EQ(Fields("say \"hi\",z"), "say \"hi\"|z");
+  // A quote that never closes ends at the line end.
+  EXPECT_EQ(Fields("\"open, still open\nB1,2"), "open, still open|B1|2");
 }
 
 TEST(FieldReader, WholeLinesAreTheRestOfTheLineOrTheNextLine) {
@@ -50,24 +39,25 @@ TEST(FieldReader, WholeLinesAreTheRestOfTheLineOrTheNextLine) {
 TEST(FieldReader, ReadingPastTheEndGivesEmptyAndZeroAndIsNoticed) {
   FieldReader reader(QStringLiteral("7,"));
   EXPECT_EQ(reader.ReadInt32(), 7);
-  EXPECT_FALSE(reader.PastEnd());
   EXPECT_TRUE(reader.AtEnd());
+  EXPECT_FALSE(reader.PastEnd());
   EXPECT_EQ(reader.ReadInt32(), 0);
   EXPECT_TRUE(reader.PastEnd());
   EXPECT_EQ(reader.ReadField(), QString());
   EXPECT_EQ(reader.ReadLine(), QString());
   reader.ClearPastEnd();
   EXPECT_FALSE(reader.PastEnd());
+  // An unclosed quote that reaches the end is a whole field, not a read past the end.
+  FieldReader quoted(QStringLiteral("\"to the end"));
+  EXPECT_EQ(quoted.ReadField(), QStringLiteral("to the end"));
+  EXPECT_TRUE(quoted.AtEnd());
+  EXPECT_FALSE(quoted.PastEnd());
 }
 
 TEST(FieldReader, NumbersAreReadLeniently) {
   FieldReader reader(QStringLiteral("12abc, x ,2.5,3.5,-7,99999999999,40000,-40000,\"15\""));
-  EXPECT_EQ(reader.ReadInt32(), 12);
-  EXPECT_EQ(reader.ReadInt32(), 0);
-  EXPECT_EQ(reader.ReadInt32(), 2);  // halves to even
-  EXPECT_EQ(reader.ReadInt32(), 4);
-  EXPECT_EQ(reader.ReadInt32(), -7);
-  EXPECT_EQ(reader.ReadInt32(), INT32_MAX);
+  // Halves round to even; out-of-range values are clamped.
+  for (int32_t expected : {12, 0, 2, 4, -7, INT32_MAX}) EXPECT_EQ(reader.ReadInt32(), expected);
   EXPECT_EQ(reader.ReadInt16(), 32767);
   EXPECT_EQ(reader.ReadInt16(), -32768);
   EXPECT_EQ(reader.ReadInt32(), 15);

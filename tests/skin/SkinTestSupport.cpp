@@ -29,18 +29,8 @@ QImage FilledImage(int width, int height, QRgb colour) {
   return image;
 }
 
-SkinFolder::SkinFolder() {
-  m_dir.mkdir(QStringLiteral("program"));
-}
-
-QString SkinFolder::write(const QString& relative, const QByteArray& bytes) const {
-  return m_dir.write(relative, bytes);
-}
-
-QString SkinFolder::writeBmp(const QString& relative, const QImage& image) const {
-  const QString full = m_dir.write(relative, QByteArray());
-  image.save(full, "BMP");
-  return full;
+void SkinFolder::writeBmp(const QString& relative, const QImage& image) const {
+  image.save(m_dir.write(relative, QByteArray()), "BMP");
 }
 
 SkinLoadEnvironment SkinFolder::environment() {
@@ -61,14 +51,15 @@ SkinDocument SkinFolder::load(const QByteArray& text, const QString& name) {
   return SkinLoader(environment()).LoadSkin(name);
 }
 
+SkinDocument SkinFolder::load(const QByteArray& text, const SkinLoadEnvironment& env) {
+  write(QStringLiteral("test.skin"), text);
+  return SkinLoader(env).LoadSkin(QStringLiteral("test.skin"));
+}
+
 QByteArray SkinWith(const QByteArray& records, const QByteArray& mainName,
                     const QByteArray& resourceName) {
-  return "Kavoro Skin, a test skin\r\n"
-         "200,100,200,60,100,20\r\n" +
-         mainName + "," + resourceName +
-         "\r\n"
-         "1,0,10,20,30,0,0,0\r\n" +
-         records;
+  return "Kavoro Skin, a test skin\r\n200,100,200,60,100,20\r\n" + mainName + "," + resourceName +
+         "\r\n1,0,10,20,30,0,0,0\r\n" + records;
 }
 
 }  // namespace kd::test

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDropEvent>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QUrl>
 
 #include "WindowTestSupport.h"
@@ -20,9 +16,7 @@ class PlaylistBoxTest : public test::SkinWindowTest {
  protected:
   void SetUp() override {
     SkinWindowTest::SetUp();
-    for (const char* name : {"one", "two", "three"}) {
-      playlist.append({QString::fromLatin1(name), QStringLiteral("/m/") + QLatin1String(name)});
-    }
+    for (QString name : {"one", "two", "three"}) playlist.append({name, "/m/" + name});
     window.setPlaylist(&playlist);
     window.show();
   }
@@ -30,10 +24,6 @@ class PlaylistBoxTest : public test::SkinWindowTest {
   int viewRow() {
     const QModelIndexList rows = box()->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
-  }
-  void key(QWidget* target, int code, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
   }
 
   Playlist playlist;
@@ -62,36 +52,20 @@ TEST_F(PlaylistBoxTest, SelectionFollowsThePlaylistAndThePlaylistFollowsTheBox) 
   EXPECT_EQ(playlist.selectedIndex(), -1);
 }
 
-TEST_F(PlaylistBoxTest, DoubleClickAndDeleteAreReported) {
-  const QRect second = box()->visualRect(playlist.index(1));
-  test::DoubleClick(box()->viewport(), second.center());
-  key(box(), Qt::Key_Delete);
-  EXPECT_EQ(takeReports(), (QStringList{"PlaylistDoubleClicked 1", "PlaylistDeletePressed"}));
-  EXPECT_EQ(playlist.count(), 3);  // removing is the application's business
-}
-
-TEST_F(PlaylistBoxTest, TypedCharactersGoOnToTheWindow) {
-  key(box(), Qt::Key_P, QStringLiteral("p"));
-  key(box(), Qt::Key_Escape, QString(QChar(27)));
-  EXPECT_EQ(takeReports(), QStringList{"KeyTyped p"});
+TEST_F(PlaylistBoxTest, KeysDoubleClicksAndDropsAreReported) {
+  test::DoubleClick(box()->viewport(), box()->visualRect(playlist.index(1)).center());
+  test::Type(box(), QString(), Qt::Key_Delete);
+  // Typed characters go on to the window, but not Escape; arrows still move the selection.
+  test::Type(box(), QStringLiteral("p"), Qt::Key_P);
+  test::Type(box(), QStringLiteral("\x1b"), Qt::Key_Escape);
   playlist.setSelectedIndex(0);
-  key(box(), Qt::Key_Down);
+  test::Type(box(), QString(), Qt::Key_Down);
   EXPECT_EQ(playlist.selectedIndex(), 1);
-}
-
-TEST_F(PlaylistBoxTest, FilesDroppedOnTheBoxAreReported) {
-  QMimeData files;
-  files.setUrls({QUrl::fromLocalFile(QStringLiteral("/x/1.mp3")),
-                 QUrl::fromLocalFile(QStringLiteral("/x/2.mp3"))});
-  const QPoint at = box()->viewport()->rect().center();
-  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
-                        Qt::NoModifier);
-  QCoreApplication::sendEvent(box()->viewport(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-  QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(box()->viewport(), &drop);
-  EXPECT_EQ(takeReports(), QStringList{"FilesDropped /x/1.mp3 /x/2.mp3"});
+  EXPECT_TRUE(test::Drop(box()->viewport(), {QUrl::fromLocalFile(QStringLiteral("/x/1.mp3")),
+                                             QUrl::fromLocalFile(QStringLiteral("/x/2.mp3"))}));
+  EXPECT_EQ(takeReports(), (QStringList{"PlaylistDoubleClicked 1", "PlaylistDeletePressed",
+                                        "KeyTyped p", "FilesDropped /x/1.mp3 /x/2.mp3"}));
+  EXPECT_EQ(playlist.count(), 3);  // removing is the application's business
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QUrl>
 
 #include "WindowTestSupport.h"
@@ -15,20 +13,33 @@
 namespace kd {
 namespace {
 
-using test::Move;
-using test::Press;
-using test::Release;
+using namespace test;
 
-class WindowBehaviour : public test::SkinWindowTest {
+class WindowBehaviour : public SkinWindowTest {
  protected:
   // Moves the pointer to `global` on the screen, as seen by the window.
   void pointerTo(QPoint global, Qt::MouseButtons buttons = Qt::LeftButton) {
     Move(&window, QPointF(global - window.pos()), buttons);
   }
+  // A press and a release on the background at `local`.
+  void clickBackground(QPoint local = {150, 95}) {
+    Press(&window, local);
+    Release(&window, local);
+  }
 };
 
-TEST_F(WindowBehaviour, DraggingTheBackgroundKeepsTheGrabPoint) {
-  Press(&window, {150, 95});  // global (250, 195)
+TEST_F(WindowBehaviour, OnlyTheLeftButtonOnTheBackgroundDragsKeepingTheGrabPoint) {
+  // The right button asks for the popup menu; elements take their own presses.
+  Press(&window, {150, 95}, Qt::RightButton);  // global (250, 195)
+  pointerTo({400, 400}, Qt::RightButton);
+  EXPECT_EQ(takeReports(), QStringList{"PopupRequested 250,195"});
+  Press(window.label(1), {3, 3});
+  pointerTo({400, 400});
+  Press(window.coverImage(), {3, 3});
+  pointerTo({420, 420});
+  EXPECT_EQ(window.pos(), QPoint(100, 100));
+
+  Press(&window, {150, 95});
   pointerTo({300, 215});
   EXPECT_EQ(window.pos(), QPoint(150, 120));
   pointerTo({320, 225});
@@ -40,90 +51,53 @@ TEST_F(WindowBehaviour, DraggingTheBackgroundKeepsTheGrabPoint) {
 }
 
 TEST_F(WindowBehaviour, TheWindowSnapsWhenADragEndsOnlyWithSnappingOn) {
-  Press(&window, {150, 95});
-  pointerTo({140, 105});  // window top-left (-10, 10)
-  Release(&window, {150, 95});
+  window.move(-10, 10);
+  clickBackground();
   EXPECT_EQ(window.pos(), QPoint(-10, 10));
-
   window.setWinSnap(1);
-  Press(&window, {150, 95});
-  Release(&window, {150, 95});
+  clickBackground();
   EXPECT_EQ(window.pos(), QPoint(0, 0));
-
   window.move(830, 634);  // right edge 6 px past the work area, bottom 6 px above its end
-  Press(&window, {150, 95});
-  Release(&window, {150, 95});
+  clickBackground();
   EXPECT_EQ(window.pos(), QPoint(824, 639));
-}
-
-TEST_F(WindowBehaviour, ElementsTakeTheirOwnPressesSoTheyDoNotDrag) {
-  Press(window.label(1), {3, 3});
-  pointerTo({400, 400});
-  Press(window.coverImage(), {3, 3});
-  pointerTo({420, 420});
-  EXPECT_EQ(window.pos(), QPoint(100, 100));
-}
-
-TEST_F(WindowBehaviour, TheRightButtonOnTheBackgroundAsksForThePopup) {
-  Press(&window, {150, 95}, Qt::RightButton);
-  pointerTo({400, 400}, Qt::RightButton);
-  EXPECT_EQ(window.pos(), QPoint(100, 100));
-  EXPECT_EQ(takeReports(), QStringList{"PopupRequested 250,195"});
 }
 
 TEST_F(WindowBehaviour, OnTopChangesOnlyWhenItDiffersAndKeepsThePlace) {
   window.show();
   const QRect place = window.geometry();
-  window.setOnTop(true);
-  EXPECT_TRUE(window.isOnTop());
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.geometry(), place);
-  window.setOnTop(false);
-  EXPECT_FALSE(window.isOnTop());
-  EXPECT_TRUE(window.isVisible());
+  for (bool onTop : {true, false}) {
+    window.setOnTop(onTop);
+    EXPECT_EQ(window.isOnTop(), onTop);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), place);
+  }
   window.hide();
   window.setOnTop(true);
   EXPECT_TRUE(window.isOnTop());
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(WindowBehaviour, TheWindowManagersCloseIsOnlyReported) {
+TEST_F(WindowBehaviour, CloseActivationAndCoverDoubleClicksAreOnlyReported) {
   window.show();
   window.close();
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(takeReports(), QStringList{"CloseRequested"});
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(&window, &activate);
+  DoubleClick(window.coverImage(), {3, 3});
+  EXPECT_EQ(takeReports(), (QStringList{"CloseRequested", "Activated", "CoverDoubleClicked"}));
   window.closeForShutdown();
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(takeReports().isEmpty());
 }
 
-TEST_F(WindowBehaviour, ActivationAndCoverDoubleClicksAreReported) {
-  QEvent activate(QEvent::WindowActivate);
-  QCoreApplication::sendEvent(&window, &activate);
-  test::DoubleClick(window.coverImage(), {3, 3});
-  EXPECT_EQ(takeReports(), (QStringList{"Activated", "CoverDoubleClicked"}));
-}
-
 TEST_F(WindowBehaviour, DropsOfFilesAreCopiesInTheirOrder) {
-  QMimeData files;
-  files.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/b side.mp3")),
-                 QUrl(QStringLiteral("http://example.org/x.mp3")),
-                 QUrl::fromLocalFile(QStringLiteral("/music/a.m3u"))});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
-                        Qt::NoModifier);
-  QCoreApplication::sendEvent(&window, &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-  QDropEvent drop(QPointF(50, 50), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
-                  Qt::NoModifier);
-  QCoreApplication::sendEvent(&window, &drop);
+  EXPECT_TRUE(Drop(&window, {QUrl::fromLocalFile(QStringLiteral("/music/b side.mp3")),
+                             QUrl(QStringLiteral("http://example.org/x.mp3")),
+                             QUrl::fromLocalFile(QStringLiteral("/music/a.m3u"))}));
   EXPECT_EQ(takeReports(), QStringList{"FilesDropped /music/b side.mp3 /music/a.m3u"});
-
-  QMimeData text;
-  text.setText(QStringLiteral("/music/c.mp3"));
-  QDragEnterEvent textEnter(QPoint(50, 50), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&window, &textEnter);
-  EXPECT_FALSE(textEnter.isAccepted());
+  // Plain text is no file, nor is a list of addresses only.
+  EXPECT_FALSE(Drop(&window, {}, QStringLiteral("/music/c.mp3")));
+  EXPECT_FALSE(Drop(&window, {QUrl(QStringLiteral("http://example.org/x.mp3"))}));
 }
 
 }  // namespace

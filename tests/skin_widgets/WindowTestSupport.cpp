@@ -1,7 +1,9 @@
 #include "WindowTestSupport.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include "skin/BlockCopy.h"
@@ -9,43 +11,10 @@
 
 namespace kd::test {
 
-QRgb ResourcePixel(int x, int y) {
-  return qRgb(x & 0xFF, y & 0xFF, 200);
-}
-
-QRgb MainPixel(int x, int y) {
-  return qRgb(x & 0xFF, y & 0xFF, 77);
-}
-
 namespace {
 
-QImage Pattern(QRgb (*pixel)(int, int)) {
-  QImage image(256, 128, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, pixel(x, y));
-  }
-  return image;
-}
-
-SkinButton Button(QRect rect, QPoint press, QChar key) {
-  return SkinButton{rect, press, key, QStringLiteral("tip")};
-}
-
-SkinLabel Label(QRect rect, QRgb colour) {
-  SkinLabel label;
-  label.rect = rect;
-  label.colour = colour;
-  label.pointSize = 8;
-  label.face = QStringLiteral("Sans");
-  return label;
-}
-
-SkinSlider Slider(int16_t x, int16_t y, int16_t w, int16_t h, int16_t sx, int16_t sy, int16_t kw,
-                  int16_t kh) {
-  SkinSlider slider;
-  slider.def = SliderDef{x, y, w, h, sx, sy, kw, kh, 0};
-  slider.knob = CutBlock(ResourceBitmap(), sx, sy, kw, kh);
-  return slider;
+SkinSlider Slider(SliderDef def) {
+  return SkinSlider{def, QString(), CutBlock(ResourceBitmap(), def.SX, def.SY, def.KW, def.KH)};
 }
 
 SkinDisplay Display(QPoint anchor, DisplayDef def) {
@@ -54,91 +23,56 @@ SkinDisplay Display(QPoint anchor, DisplayDef def) {
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPointF local, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
-  const QPointF global = widget->mapToGlobal(local);
-  QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
+  QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &event);
 }
 
 }  // namespace
 
 QImage ResourceBitmap() {
-  return Pattern(ResourcePixel);
-}
-
-QImage MainBitmap() {
-  return Pattern(MainPixel);
+  QImage image(256, 128, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, ResourcePixel(x, y));
+  }
+  return image;
 }
 
 SkinDocument SmallSkin() {
   SkinDocument doc;
   doc.outcome = SkinLoadOutcome::Loaded;
   doc.sizes = {QSize(200, 100), QSize(150, 80), QSize(100, 40)};
-  doc.mainBitmap = MainBitmap();
   doc.resourceBitmap = ResourceBitmap();
+  doc.mainBitmap = QImage(256, 128, QImage::Format_RGB32);
+  for (int y = 0; y < 128; ++y) {
+    for (int x = 0; x < 256; ++x) doc.mainBitmap.setPixel(x, y, MainPixel(x, y));
+  }
   doc.background = qRgb(1, 2, 3);
-  doc.buttons[3] = Button(QRect(10, 10, 20, 10), QPoint(100, 50), QLatin1Char('C'));
-  doc.buttons[5] = Button(QRect(40, 10, 20, 10), QPoint(40, 10), QLatin1Char('E'));
-  doc.buttons[12] = Button(QRect(70, 10, 20, 10), QPoint(120, 60), QLatin1Char('P'));
-  doc.labels[1] = Label(QRect(10, 30, 60, 12), qRgb(255, 255, 255));
-  doc.labels[2] = Label(QRect(80, 30, 60, 12), qRgb(255, 255, 0));
+  const QString tip = QStringLiteral("tip");
+  doc.buttons[3] = SkinButton{QRect(10, 10, 20, 10), QPoint(100, 50), QLatin1Char('C'), tip};
+  doc.buttons[5] = SkinButton{QRect(40, 10, 20, 10), QPoint(40, 10), QLatin1Char('E'), tip};
+  doc.buttons[12] = SkinButton{QRect(70, 10, 20, 10), QPoint(120, 60), QLatin1Char('P'), tip};
+  const QString sans = QStringLiteral("Sans");
+  doc.labels[1] = SkinLabel{QRect(10, 30, 60, 12), qRgb(255, 255, 255), 8, sans};
+  doc.labels[2] = SkinLabel{QRect(80, 30, 60, 12), qRgb(255, 255, 0), 8, sans};
   doc.displays[2] = Display(QPoint(10, 50), DisplayDef{0, 0, 5, 7, 2, 0, 0, -3});
   doc.displays[6] = Display(QPoint(60, 50), DisplayDef{0, 20, 4, 5, 0, 1, 0, 8});
-  doc.sliders[1] = Slider(20, 70, 100, 0, 0, 100, 10, 6);
-  doc.sliders[2] = Slider(180, 20, 0, 50, 20, 100, 8, 6);
-  doc.sliders[4] = Slider(130, 90, 60, 0, 0, 110, 60, 4);
-  doc.sliders[5] = Slider(20, 80, 0, 0, 40, 100, 6, 6);
+  doc.sliders[1] = Slider({20, 70, 100, 0, 0, 100, 10, 6});
+  doc.sliders[2] = Slider({180, 20, 0, 50, 20, 100, 8, 6});
+  doc.sliders[4] = Slider({130, 90, 60, 0, 0, 110, 60, 4});
+  doc.sliders[5] = Slider({20, 80, 0, 0, 40, 100, 6, 6});
   doc.lights[2] = SkinLight{QRect(150, 5, 8, 8), qRgb(0, 255, 0), LightShape::Rectangle};
   doc.lights[4] = SkinLight{QRect(162, 5, 8, 8), qRgb(255, 0, 0), LightShape::Circle};
   doc.lights[18] = SkinLight{QRect(174, 5, 8, 8), qRgb(0, 0, 255), LightShape::Rectangle};
   doc.playlistBox =
-      SkinPlaylistBox{QRect(100, 60, 60, 30), qRgb(255, 255, 255),       qRgb(0, 0, 0), 8,
-                      QStringLiteral("Sans"), QStringLiteral("Playlist")};
+      SkinPlaylistBox{QRect(100, 60, 60, 30),    qRgb(255, 255, 255), qRgb(0, 0, 0), 8, sans,
+                      QStringLiteral("Playlist")};
   doc.cover = SkinCover{QRect(140, 20, 30, 30), QStringLiteral("Cover")};
   return doc;
 }
 
-void RecordingHandler::ButtonUp(int index) {
-  reports << QStringLiteral("ButtonUp %1").arg(index);
-}
-void RecordingHandler::KeyTyped(QChar character) {
-  reports << QStringLiteral("KeyTyped ") + character;
-}
-void RecordingHandler::LabelClicked(int index) {
-  reports << QStringLiteral("LabelClicked %1").arg(index);
-}
-void RecordingHandler::PressKnob(int index, bool horizontal) {
-  reports << QStringLiteral("PressKnob %1 %2").arg(index).arg(horizontal ? "h" : "v");
-}
 void RecordingHandler::MoveKnob(int index, float value) {
-  reports << QStringLiteral("MoveKnob %1 %2").arg(index).arg(double(value), 0, 'g', 4);
+  log(QStringLiteral("MoveKnob %1 %2").arg(index).arg(double(value), 0, 'g', 4));
   if (onMove) onMove(index, value);
-}
-void RecordingHandler::ReleaseKnob(int index) {
-  reports << QStringLiteral("ReleaseKnob %1").arg(index);
-}
-void RecordingHandler::DoubleClickKnob(int index) {
-  reports << QStringLiteral("DoubleClickKnob %1").arg(index);
-}
-void RecordingHandler::PlaylistDoubleClicked(int row) {
-  reports << QStringLiteral("PlaylistDoubleClicked %1").arg(row);
-}
-void RecordingHandler::PlaylistDeletePressed() {
-  reports << QStringLiteral("PlaylistDeletePressed");
-}
-void RecordingHandler::CoverDoubleClicked() {
-  reports << QStringLiteral("CoverDoubleClicked");
-}
-void RecordingHandler::FilesDropped(const QStringList& paths) {
-  reports << QStringLiteral("FilesDropped ") + paths.join(QLatin1Char(' '));
-}
-void RecordingHandler::PopupRequested(QPoint globalPos) {
-  reports << QStringLiteral("PopupRequested %1,%2").arg(globalPos.x()).arg(globalPos.y());
-}
-void RecordingHandler::CloseRequested() {
-  reports << QStringLiteral("CloseRequested");
-}
-void RecordingHandler::Activated() {
-  reports << QStringLiteral("Activated");
 }
 
 void SkinWindowTest::SetUp() {
@@ -146,12 +80,6 @@ void SkinWindowTest::SetUp() {
   window.setHandler(&handler);
   window.move(100, 100);
   window.applySkin(SmallSkin());
-}
-
-QStringList SkinWindowTest::takeReports() {
-  QStringList reports = handler.reports;
-  handler.reports.clear();
-  return reports;
 }
 
 void Press(QWidget* widget, QPointF local, Qt::MouseButton button) {
@@ -170,9 +98,23 @@ void DoubleClick(QWidget* widget, QPointF local, Qt::MouseButton button) {
   SendMouse(widget, QEvent::MouseButtonDblClick, local, button, button);
 }
 
-void Type(QWidget* widget, QChar character, int key) {
-  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
+void Type(QWidget* widget, const QString& text, int key) {
+  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
   QCoreApplication::sendEvent(widget, &event);
+}
+
+bool Drop(QWidget* widget, const QList<QUrl>& urls, const QString& text) {
+  QMimeData data;
+  if (!urls.isEmpty()) data.setUrls(urls);
+  if (!text.isEmpty()) data.setText(text);
+  const QPoint at = widget->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &enter);
+  if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction) return false;
+  QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                  Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &drop);
+  return true;
 }
 
 }  // namespace kd::test

@@ -11,19 +11,16 @@
 namespace kd::test {
 
 struct SkinRecord {
-  QString key;    // the key field as written, e.g. "B12"
-  QChar kind;     // its first character
-  int index = 0;  // the number after the letter
-  QStringList fields;
-  int line = 0;  // 1-based line of the key field
+  QString key;  // the key field as written, e.g. "B12"
+  QChar kind;   // its first character
+  int index = 0;
+  QStringList fields;  // the fields after the key
 };
 
 struct SkinText {
-  QString tag;
-  QString info;
-  QList<int> sizes;  // six numbers: three pairs width, height
-  QString mainBitmap;
-  QString resourceBitmap;
+  QString tag, info;  // the header line
+  QList<int> sizes;   // six numbers: three pairs width, height
+  QString mainBitmap, resourceBitmap;
   QList<int> windowRecord;  // eight numbers
   QList<SkinRecord> records;
   QStringList moreInfo;    // texts of "/" records
@@ -32,12 +29,5 @@ struct SkinText {
 };
 
 SkinText ReadSkinText(const QString& text);
-
-// Strict decimal integer (optional minus sign); false for anything else.
-bool ParseInt(const QString& text, int* value);
-
-// How many fields follow the key field of each kind (-1: rest of line,
-// -2: unknown kind). "M" is variable and handled by the reader.
-int FieldCount(QChar kind);
 
 }  // namespace kd::test
