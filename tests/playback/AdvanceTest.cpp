@@ -1,65 +1,33 @@
 // The position tick: time display, position knob, intro scan, A-B repeat and
 // the advance to the next entry.
 
-#include <QEventLoop>
-#include <QTimer>
-#include <cmath>
-
 #include "PlayerFixture.h"
-#include "playback/TrackAdvance.h"
 
 namespace kd::test {
 namespace {
 
-TEST(NextTrackNumberTest, ChoosesByTheModes) {
-  int asked = 0;
-  const RandomSource random = [&](int n) {
-    asked = n;
-    return 4;
-  };
-  EXPECT_EQ(NextTrackNumber(false, false, 2, 5, random), 3);
-  EXPECT_EQ(NextTrackNumber(false, false, 5, 5, random), 6);  // past the last
-  EXPECT_EQ(NextTrackNumber(true, false, 2, 5, random), 2);
-  EXPECT_EQ(asked, 0);
-  EXPECT_EQ(NextTrackNumber(true, true, 2, 5, random), 2);  // repeat wins
-  EXPECT_EQ(asked, 0);
-  EXPECT_EQ(NextTrackNumber(false, true, 2, 5, random), 4);
-  EXPECT_EQ(asked, 5);
-  // A source that answers out of range cannot send the player off the list.
-  EXPECT_EQ(NextTrackNumber(false, true, 2, 5, [](int) { return 9; }), 5);
-  EXPECT_EQ(NextTrackNumber(false, true, 2, 5, [](int) { return 0; }), 1);
-}
-
-TEST_F(PlayerTest, TheTimeTextIsWrittenOnlyWhenItChanges) {
+TEST_F(PlayerTest, TheTimeAndTheKnobFollowThePosition) {
   addThree();
   play(1);
-  view.clear();
+  view.log.clear();
   tickAt(0.3);
   tickAt(0.4);
   tickAt(1.6);
+  // The time text is written only when it changes; the knob moves on every
+  // tick, floored to 1/10000.
   EXPECT_EQ(view.linesStartingWith("L1="), QStringList({"L1=0:00", "L1=0:02"}));
   EXPECT_EQ(view.linesStartingWith("D1="), QStringList({"D1=0", "D1=2"}));
-  // The knob moves on every tick, floored to 1/10000.
   EXPECT_EQ(view.linesStartingWith("S1=").size(), 3);
-  EXPECT_FLOAT_EQ(view.sliderValue(kSliderPosition), 0.0266f);
+  EXPECT_FLOAT_EQ(view.sliders.value(kSliderPosition), 0.0266f);
   tickAt(59.99);
-  EXPECT_FLOAT_EQ(view.sliderValue(kSliderPosition), 0.9998f);
-}
+  EXPECT_FLOAT_EQ(view.sliders.value(kSliderPosition), 0.9998f);
 
-TEST_F(PlayerTest, RemainingTimeIsShownWithAMinus) {
-  addFile("a.wav", "Alpha");
-  engine.script(dir.path() + "a.wav", {.duration = 100});
-  play(1);
-  state.TimeFlag = true;
+  modes.ToggleTimeFlag();  // the remaining time, from the next tick on
   tickAt(35);
-  EXPECT_EQ(view.LabelText(kLabelTime), "-1:05");
-  EXPECT_EQ(view.linesStartingWith("D1=").last(), "D1=65");
-}
+  EXPECT_EQ(view.LabelText(kLabelTime), "-0:25");
+  EXPECT_EQ(view.linesStartingWith("D1=").last(), "D1=25");
 
-TEST_F(PlayerTest, TheKnobIsLeftAloneWhileDraggedOrHidden) {
-  addThree();
-  play(1);
-  view.clear();
+  view.log.clear();  // a dragged or hidden knob is left alone
   state.SlideFlag = kSliderPosition;
   tickAt(10);
   state.SlideFlag = 0;
@@ -77,8 +45,8 @@ TEST_F(PlayerTest, TheEndOfAnItemPlaysTheNextEntry) {
   EXPECT_EQ(playlist.TNum(), 2);
   EXPECT_EQ(renderedPath(), dir.path() + "b.wav");
 
-  engine.current()->setPosition(58.5);
-  engine.current()->setEnded(true);  // the engine's end of stream
+  engine.current->setPosition(58.5);
+  engine.current->ended = true;  // the engine's end of stream
   tick.Tick();
   EXPECT_EQ(playlist.TNum(), 3);
 
@@ -89,28 +57,26 @@ TEST_F(PlayerTest, TheEndOfAnItemPlaysTheNextEntry) {
   EXPECT_EQ(engine.created, 3);
 }
 
-TEST_F(PlayerTest, RepeatPlaysTheSameEntryEvenWithShuffle) {
+TEST_F(PlayerTest, RepeatThenShuffleChooseTheNextEntry) {
   addThree();
   state.flags.Repeat = true;
   state.flags.Shuffle = true;
   play(2);
-  tickAt(60);
+  tickAt(60);  // repeat wins: nothing is drawn
   EXPECT_EQ(playlist.TNum(), 2);
   EXPECT_EQ(engine.created, 2);
   EXPECT_TRUE(randomAsked.isEmpty());
-}
 
-TEST_F(PlayerTest, ShufflePicksFromTheWholeList) {
-  addThree();
-  state.flags.Shuffle = true;
-  randomPicks = {3, 3, 1};
-  play(1);
-  tickAt(60);
-  EXPECT_EQ(playlist.TNum(), 3);
-  tickAt(60);  // the same entry may come again
-  EXPECT_EQ(playlist.TNum(), 3);
-  tickAt(60);
-  EXPECT_EQ(playlist.TNum(), 1);
+  // Shuffle draws from the whole list, the same entry too; answers out of
+  // range cannot send the player off the list.
+  state.flags.Repeat = false;
+  randomPicks = {3, 9, 0};
+  QList<int> chosen;
+  for (int i = 0; i < 3; ++i) {
+    tickAt(60);
+    chosen.append(playlist.TNum());
+  }
+  EXPECT_EQ(chosen, QList<int>({3, 3, 1}));
   EXPECT_EQ(randomAsked, QList<int>({3, 3, 3}));
   EXPECT_TRUE(state.flags.Playing);
 }
@@ -124,11 +90,6 @@ TEST_F(PlayerTest, StopAfterEachItemShowsTheNextEntryStopped) {
   EXPECT_EQ(view.LabelText(kLabelTitle), "Beta");
   EXPECT_FALSE(state.flags.Playing);
   EXPECT_FALSE(transport.hasEngineItem());
-
-  play(3);
-  tickAt(60);
-  EXPECT_EQ(playlist.TNum(), 1);
-  EXPECT_FALSE(state.flags.Playing);
 }
 
 TEST_F(PlayerTest, IntroScanPlaysTenSecondsOfEachItem) {
@@ -169,10 +130,16 @@ TEST_F(PlayerTest, ABRepeatJumpsBackAgainAndAgain) {
   EXPECT_EQ(playlist.TNum(), 1);
 }
 
-TEST_F(PlayerTest, AnEngineRefusalDuringContinuousPlayGoesOn) {
+TEST_F(PlayerTest, AnEngineRefusalDuringContinuousPlayGoesOnUnlessTheUserActs) {
   addThree();
   engine.script(dir.path() + "b.wav", {.refuseRender = true});
   play(1);
+  tickAt(60);
+  play(1);  // the user chose again before the next tick: the refusal is forgotten
+  tick.Tick();
+  EXPECT_EQ(playlist.TNum(), 1);
+  EXPECT_TRUE(transport.hasEngineItem());
+
   tickAt(60);
   EXPECT_EQ(playlist.TNum(), 2);
   EXPECT_FALSE(transport.hasEngineItem());
@@ -183,21 +150,10 @@ TEST_F(PlayerTest, AnEngineRefusalDuringContinuousPlayGoesOn) {
   EXPECT_TRUE(state.flags.Playing);
   EXPECT_EQ(playlist.entry(1).name, "Beta");  // never marked
 
-  engine.current()->setRefused(true);  // an error while it runs ends it too
+  engine.current->refused = true;  // an error while it runs ends it too
   tickAt(3);
   EXPECT_EQ(playlist.TNum(), 1);
   EXPECT_FALSE(state.flags.Playing);
-}
-
-TEST_F(PlayerTest, ActingBeforeTheNextTickForgetsTheRefusal) {
-  addThree();
-  engine.script(dir.path() + "b.wav", {.refuseRender = true});
-  play(1);
-  tickAt(60);
-  play(1);  // the user chose again
-  tick.Tick();
-  EXPECT_EQ(playlist.TNum(), 1);
-  EXPECT_TRUE(transport.hasEngineItem());
 }
 
 TEST_F(PlayerTest, RefusalsInARowStopThePlayer) {
@@ -206,7 +162,7 @@ TEST_F(PlayerTest, RefusalsInARowStopThePlayer) {
   state.flags.Repeat = true;
   play(1);
   for (int i = 0; i < 10 && state.flags.Playing; ++i) {
-    if (engine.current()) engine.current()->setRefused(true);
+    if (engine.current) engine.current->refused = true;
     tick.Tick();
   }
   EXPECT_FALSE(state.flags.Playing);
@@ -224,25 +180,21 @@ TEST_F(PlayerTest, RefusalsInARowStopThePlayer) {
   for (int i = 0; i < 10 && state.flags.Playing; ++i) tick.Tick();
   EXPECT_FALSE(state.flags.Playing);
   EXPECT_LE(randomAsked.size(), 4);
-}
 
-TEST_F(PlayerTest, TheTickDoesNothingWithoutAnActiveItem) {
-  addFile("a.wav", "Alpha");
-  addEntry("Gone", dir.path() + "gone.wav");
-  tick.Tick();  // nothing loaded yet
+  // Refusals with whole items between them are not in a row.
+  randomPicks = {2, 1, 3, 1, 2, 1};
   play(1);
-  tickAt(5);
-  play(2);  // halted: Playing stays on, but no item is left
-  view.clear();
-  timer.start();  // e.g. the end of a knob drag
-  tick.Tick();
-  EXPECT_TRUE(view.log.isEmpty());
-  EXPECT_EQ(playlist.TNum(), 2);
+  for (int i = 0; i < 3; ++i) {
+    tickAt(60);   // Alpha ends; a refusing entry is drawn
+    tick.Tick();  // and Alpha is drawn again
+  }
+  EXPECT_TRUE(state.flags.Playing);
 }
 
-TEST_F(PlayerTest, ALengthUnknownAtTheStartIsAskedAgain) {
+TEST_F(PlayerTest, ALengthUnknownAtTheStartIsAskedAgainAndAnEndStillCounts) {
   addThree();
   engine.script(dir.path() + "a.wav", {.duration = 60, .unknownDurationCalls = 1});
+  engine.script(dir.path() + "b.wav", {.duration = 0});
   play(1);
   EXPECT_EQ(view.LabelText(kLabelLength), "0:00");
   tickAt(1);
@@ -250,32 +202,12 @@ TEST_F(PlayerTest, ALengthUnknownAtTheStartIsAskedAgain) {
   EXPECT_EQ(view.LabelText(kLabelTime), "0:01");
   tickAt(60);
   EXPECT_EQ(playlist.TNum(), 2);
-}
 
-TEST_F(PlayerTest, AFileWhoseLengthStaysUnknownStillEnds) {
-  addThree();
-  engine.script(dir.path() + "a.wav", {.duration = 0});
-  play(1);
-  tickAt(3);
-  EXPECT_EQ(playlist.TNum(), 1);
-  engine.current()->setEnded(true);
+  tickAt(3);  // a length that stays unknown
+  EXPECT_EQ(playlist.TNum(), 2);
+  engine.current->ended = true;
   tick.Tick();
-  EXPECT_EQ(playlist.TNum(), 2);
-}
-
-TEST_F(PlayerTest, TheRealTimerDrivesTheTick) {
-  addThree();
-  play(1);
-  engine.current()->setPosition(60);
-  QEventLoop loop;
-  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (playlist.TNum() == 2) loop.quit();
-  });
-  poll.start(5);
-  loop.exec();
-  EXPECT_EQ(playlist.TNum(), 2);
+  EXPECT_EQ(playlist.TNum(), 3);
 }
 
 }  // namespace

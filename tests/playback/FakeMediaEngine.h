@@ -29,74 +29,68 @@ class FakeMediaEngine;
 
 class FakeMediaItem : public MediaItem {
  public:
-  FakeMediaItem(FakeMediaEngine& engine, int serial);
+  explicit FakeMediaItem(FakeMediaEngine& engine) : m_engine(engine) {}
   ~FakeMediaItem() override;
 
   bool RenderFile(const QString& pathOrUrl) override;
-  void Run() override;
-  void Pause() override;
-  void Stop() override;
-  double CurrentPosition() override;
-  void SetCurrentPosition(double seconds) override;
-  double Duration() override;
-  void SetRate(double rate) override;
-  bool HasEnded() override;
-  bool WasRefused() override;
+  void Run() override { rebase(true, QStringLiteral("run")); }
+  void Pause() override { rebase(false, QStringLiteral("pause")); }
+  void Stop() override { rebase(false, QStringLiteral("stop")); }
+  double CurrentPosition() override { return positionNow(); }
+  void SetCurrentPosition(double seconds) override {
+    rebase(m_running, QStringLiteral("seek %1").arg(seconds));
+    setPosition(seconds);
+  }
+  double Duration() override {
+    if (m_script.unknownDurationCalls <= 0) return m_script.duration;
+    --m_script.unknownDurationCalls;
+    return 0;
+  }
+  void SetRate(double rate) override {
+    rebase(m_running, QStringLiteral("rate %1").arg(rate));
+    m_rate = rate;
+  }
+  bool HasEnded() override {
+    return ended || (m_script.duration > 0 && positionNow() >= m_script.duration);
+  }
+  bool WasRefused() override { return refused; }
 
-  // Test controls.
-  void setPosition(double seconds);  // without a log line
-  void setEnded(bool ended) { m_ended = ended; }
-  void setRefused(bool refused) { m_refused = refused; }
-  const QString& path() const { return m_path; }
-  bool running() const { return m_running; }
-  double rate() const { return m_rate; }
-  int serial() const { return m_serial; }
-  int positionReads() const { return m_positionReads; }
+  // Test controls: the position (without a log line), the engine's end of
+  // stream and an error while the item runs.
+  void setPosition(double seconds);
+  bool ended = false;
+  bool refused = false;
 
  private:
   double positionNow() const;
+  // Counts on from the position reached now.
+  void rebase(bool running, const QString& logLine);
 
   FakeMediaEngine& m_engine;
-  int m_serial;
-  QString m_path;
   MediaScript m_script;
   double m_base = 0;   // position at m_since
   double m_since = 0;  // clock time of the last change
   double m_rate = 1.0;
   bool m_running = false;
-  bool m_ended = false;
-  bool m_refused = false;
-  int m_positionReads = 0;
 };
 
 class FakeMediaEngine : public MediaEngine {
  public:
-  // With a clock, positions advance while items run; without, tests set them.
-  explicit FakeMediaEngine(FakeClock* clock = nullptr) : m_clock(clock) {}
+  // Positions advance with `clock` while items run.
+  explicit FakeMediaEngine(FakeClock* clock) : m_clock(*clock) {}
 
   std::unique_ptr<MediaItem> CreateItem() override;
+  void script(const QString& path, MediaScript media) { scripts.insert(path, media); }
+  double now() const { return m_clock.now; }
 
-  void script(const QString& path, MediaScript media) { m_scripts.insert(path, media); }
-  MediaScript scriptFor(const QString& path) const { return m_scripts.value(path); }
-
-  // The live item, or nullptr.
-  FakeMediaItem* current() const { return m_current; }
-  double now() const { return m_clock ? m_clock->now : 0; }
-  bool hasClock() const { return m_clock != nullptr; }
-
-  void record(const QString& line) { log.append(line); }
-  void forget(FakeMediaItem* item) {
-    if (m_current == item) m_current = nullptr;
-  }
-
+  QHash<QString, MediaScript> scripts;
+  FakeMediaItem* current = nullptr;  // the live item
   bool failCreate = false;
   int created = 0;
   QStringList log;
 
  private:
-  FakeClock* m_clock;
-  QHash<QString, MediaScript> m_scripts;
-  FakeMediaItem* m_current = nullptr;
+  FakeClock& m_clock;
 };
 
 }  // namespace kd::test

@@ -1,35 +1,22 @@
-#include <gtest/gtest.h>
+// The mode buttons: intro, stop after each item, repeat, shuffle and the A-B
+// repeat points (the time form is checked with the tick).
 
-#include "RecordingView.h"
-#include "playback/ModeCommands.h"
-#include "playback/PlayerState.h"
+#include "PlayerFixture.h"
 
-using namespace kd;
-
+namespace kd::test {
 namespace {
 
-struct ModeFixture : ::testing::Test {
-  PlayerState state;
-  test::RecordingView view;
-  ModeCommands modes{state, view};
-};
-
-}  // namespace
-
-TEST_F(ModeFixture, TogglesFlipTheirFlagsAndRefreshTheLights) {
+TEST_F(PlayerTest, ModeTogglesFlipTheirFlagsAndRefreshTheLights) {
   modes.ToggleIntro();
   modes.ToggleStopAfter();
   modes.ToggleRepeat();
+  modes.ToggleShuffle();  // shuffle and random together
+  EXPECT_EQ(view.lights, "lights 5 6 7 9 10 11 12 13 15 16");
   modes.ToggleShuffle();
-  EXPECT_TRUE(state.flags.Intro && state.flags.STP && state.flags.Repeat);
-  EXPECT_TRUE(state.flags.Shuffle && state.flags.Random);
-  EXPECT_EQ(view.lastLights(), "lights 5 6 7 9 10 11 12 13 15 16");
-  modes.ToggleShuffle();
-  EXPECT_FALSE(state.flags.Shuffle || state.flags.Random);
-  EXPECT_EQ(view.lastLights(), "lights 5 6 7 11 12 13");
+  EXPECT_EQ(view.lights, "lights 5 6 7 11 12 13");
 }
 
-TEST_F(ModeFixture, OneButtonCyclesSetASetBOff) {
+TEST_F(PlayerTest, OneRepeatButtonCyclesSetASetBOff) {
   state.Elapsed = 12.4;
   modes.SetRepeatPoint(false);
   EXPECT_EQ(state.RptA, 12);
@@ -37,14 +24,18 @@ TEST_F(ModeFixture, OneButtonCyclesSetASetBOff) {
   state.Elapsed = 30.5;  // halves to even
   modes.SetRepeatPoint(false);
   EXPECT_EQ(state.flags.RptB, 30);
-  EXPECT_EQ(view.lastLights(), "lights 8 14");
+  EXPECT_EQ(view.lights, "lights 8 14");
   modes.SetRepeatPoint(false);
   EXPECT_EQ(state.RptA, 0);
   EXPECT_EQ(state.flags.RptB, 0);
-  EXPECT_EQ(view.lastLights(), "lights");
+  EXPECT_EQ(view.lights, "lights");
 }
 
-TEST_F(ModeFixture, SeparateEndButtonAlwaysSetsAAndClearsB) {
+TEST_F(PlayerTest, WithASeparateEndButtonTheStartButtonAlwaysSetsA) {
+  state.Elapsed = 40;
+  modes.SetRepeatEnd();  // without a start point: from zero
+  EXPECT_EQ(state.RptA, 0);
+  EXPECT_EQ(state.flags.RptB, 40);
   state.Elapsed = 5;
   modes.SetRepeatPoint(true);
   state.Elapsed = 9;
@@ -56,16 +47,5 @@ TEST_F(ModeFixture, SeparateEndButtonAlwaysSetsAAndClearsB) {
   EXPECT_EQ(state.flags.RptB, 0);
 }
 
-TEST_F(ModeFixture, AnEndPointWithoutAStartRepeatsFromZero) {
-  state.Elapsed = 40;
-  modes.SetRepeatEnd();
-  EXPECT_EQ(state.RptA, 0);
-  EXPECT_EQ(state.flags.RptB, 40);
-}
-
-TEST_F(ModeFixture, TimeFlagForcesTheNextTimeText) {
-  state.shownTimeText = "1:05";
-  modes.ToggleTimeFlag();
-  EXPECT_TRUE(state.TimeFlag);
-  EXPECT_TRUE(state.shownTimeText.isEmpty());
-}
+}  // namespace
+}  // namespace kd::test

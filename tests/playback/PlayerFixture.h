@@ -1,12 +1,11 @@
 #pragma once
-// The player's transport, tick, levels and slider actions wired to a scripted
-// engine, a recording view and a temporary folder of media files.
+// The player's transport, tick, levels, modes and slider actions wired to a
+// scripted engine, a recording view and a temporary folder of media files.
 
 #include <gtest/gtest.h>
 
 #include <QHash>
 #include <QList>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "FakeMediaEngine.h"
@@ -14,6 +13,7 @@
 #include "core/Launcher.h"
 #include "core/Settings.h"
 #include "playback/CoverHooks.h"
+#include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
 #include "playback/PlayerState.h"
 #include "playback/PositionTick.h"
@@ -23,15 +23,8 @@
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
 #include "support/TempDir.h"
-#include "util/MessageSink.h"
 
 namespace kd::test {
-
-class RecordingSink : public MessageSink {
- public:
-  void ShowMessage(const QString& text) override { messages.append(text); }
-  QStringList messages;
-};
 
 class RecordingCovers : public CoverHooks {
  public:
@@ -58,14 +51,12 @@ class PlayerTest : public ::testing::Test {
  protected:
   // Writes a small file into the temporary folder and appends it as an entry
   // named `name`; returns its path.
-  QString addFile(const QString& fileName, const QString& name,
-                  const QByteArray& bytes = QByteArray("RIFF\0\0\0\0WAVE", 12)) {
+  QString addFile(const QString& fileName, const QString& name, const QByteArray& bytes = "RIFF") {
     const QString path = dir.write(fileName, bytes);
     playlist.append({name, path});
     return path;
   }
-  void addEntry(const QString& name, const QString& path) { playlist.append({name, path}); }
-  // Three short files "Alpha", "Beta", "Gamma" of 60 s each.
+  // Three files "Alpha", "Beta", "Gamma" of 60 s each.
   void addThree() {
     addFile("a.wav", "Alpha");
     addFile("b.wav", "Beta");
@@ -77,20 +68,19 @@ class PlayerTest : public ::testing::Test {
   }
   // Sets the position the engine reports and runs one tick.
   void tickAt(double seconds) {
-    ASSERT_NE(engine.current(), nullptr);
-    engine.current()->setPosition(seconds);
+    ASSERT_NE(engine.current, nullptr);
+    engine.current->setPosition(seconds);
     tick.Tick();
   }
   // Ticks every 25 ms of the fake clock for `seconds`.
   void runFor(double seconds) {
-    const int ticks = static_cast<int>(seconds / 0.025 + 0.5);
-    for (int i = 0; i < ticks; ++i) {
+    for (int i = 0; i < static_cast<int>(seconds / 0.025 + 0.5); ++i) {
       clock.now += 0.025;
       tick.Tick();
     }
   }
   QString renderedPath() const {
-    const QStringList renders = engine.log.filter(QRegularExpression("^render "));
+    const QStringList renders = engine.log.filter(QStringLiteral("render "));
     return renders.isEmpty() ? QString() : renders.last().mid(7);
   }
 
@@ -115,6 +105,7 @@ class PlayerTest : public ::testing::Test {
   FakeLauncher launcher;
   VolumeControl volume{state, view, device, launcher};
   SliderActions sliders{state, view, transport, volume, timer};
+  ModeCommands modes{state, view};
 };
 
 }  // namespace kd::test

@@ -1,6 +1,6 @@
 #pragma once
 // A PlayerView that records every write in order, for checking what the
-// player shows and when.
+// player shows and when, and a message sink that keeps what it was told.
 
 #include <QHash>
 #include <QSet>
@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "core/PlayerView.h"
+#include "util/MessageSink.h"
 
 namespace kd::test {
 
@@ -16,30 +17,59 @@ class RecordingView : public PlayerView {
   // Log lines: "L2=text" (label), "D6=text" / "D2=7" (display), "lights 2 4"
   // (the lights shown), "S1=0.5" (slider value), "show S1", "hide S1".
   QStringList log;
+  QString lights;             // the last lights line
+  QHash<int, float> sliders;  // the last value of each slider
 
-  void SetLabel(int index, const QString& text) override;
+  void SetLabel(int index, const QString& text) override {
+    m_labels.insert(index, text);
+    log.append(QStringLiteral("L%1=%2").arg(index).arg(text));
+  }
   QString LabelText(int index) const override { return m_labels.value(index); }
-  void SetDD(int index, double value) override;
-  void SetDD(int index, const QString& value) override;
-  void ShowLights(const ModeFlags& flags) override;
-  void SetSliderPos(int index, float value) override;
-  void ShowSlider(int index) override;
-  void HideSlider(int index) override;
+  void SetDD(int index, double value) override {
+    log.append(QStringLiteral("D%1=%2").arg(index).arg(value));
+  }
+  void SetDD(int index, const QString& value) override {
+    log.append(QStringLiteral("D%1=%2").arg(index).arg(value));
+  }
+  void ShowLights(const ModeFlags& flags) override {
+    const auto table = LightTable(flags);
+    lights = QStringLiteral("lights");
+    for (int i = 1; i <= kLightCount; ++i) {
+      if (table[i]) lights += QStringLiteral(" %1").arg(i);
+    }
+    log.append(lights);
+  }
+  void SetSliderPos(int index, float value) override {
+    sliders.insert(index, value);
+    log.append(QStringLiteral("S%1=%2").arg(index).arg(value));
+  }
+  void ShowSlider(int index) override {
+    m_visible.insert(index);
+    log.append(QStringLiteral("show S%1").arg(index));
+  }
+  void HideSlider(int index) override {
+    m_visible.remove(index);
+    log.append(QStringLiteral("hide S%1").arg(index));
+  }
   bool IsSliderVisible(int index) const override { return m_visible.contains(index); }
 
-  // The sliders the skin defines (all five unless a test says otherwise).
-  QSet<int> definedSliders{1, 2, 3, 4, 5};
-  float sliderValue(int index) const { return m_sliders.value(index, -1.0f); }
-  QString lastLights() const { return m_lights; }
-  // Log lines that start with `prefix`.
-  QStringList linesStartingWith(const QString& prefix) const;
-  void clear() { log.clear(); }
+  QStringList linesStartingWith(const QString& prefix) const {
+    QStringList lines;
+    for (const QString& line : log) {
+      if (line.startsWith(prefix)) lines.append(line);
+    }
+    return lines;
+  }
 
  private:
   QHash<int, QString> m_labels;
-  QHash<int, float> m_sliders;
   QSet<int> m_visible;
-  QString m_lights;
+};
+
+class RecordingSink : public MessageSink {
+ public:
+  void ShowMessage(const QString& text) override { messages.append(text); }
+  QStringList messages;
 };
 
 }  // namespace kd::test

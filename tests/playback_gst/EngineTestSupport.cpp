@@ -7,89 +7,33 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QSet>
 #include <QThread>
 
 namespace kd::test {
 
-MediaFiles& Files() {
-  static MediaFiles files;
-  return files;
-}
-
-QString MediaFiles::path(const char* name) const {
-  return m_dir.path() + QLatin1String(name);
-}
-
-const QString& MediaFiles::made(QString& slot, const std::function<QString()>& make) {
-  if (slot.isEmpty()) slot = make();
-  return slot;
-}
-
-const QString& MediaFiles::wavStereo() {
-  return made(m_wavStereo, [&] { return m_dir.write("stereo.wav", MakeWav(2.0, 2)); });
-}
-
-const QString& MediaFiles::wavMono() {
-  return made(m_wavMono, [&] { return m_dir.write("mono.wav", MakeWav(2.0, 1)); });
-}
-
-const QString& MediaFiles::wavShort() {
-  return made(m_wavShort, [&] { return m_dir.write("short.wav", MakeWav(1.0, 2)); });
-}
-
-const QString& MediaFiles::mp3() {
-  return made(m_mp3, [&] {
-    EncodeMp3(path("plain.mp3"), 2.0);
-    return path("plain.mp3");
-  });
-}
-
-const QString& MediaFiles::mp3Tagged() {
-  return made(m_mp3Tagged, [&] {
-    return m_dir.write("tagged.mp3",
-                       MakeId3v2Tag("A title") + TempDir::read(mp3()) + MakeId3v1Tag("A title"));
-  });
-}
-
-const QString& MediaFiles::mp3Long() {
-  return made(m_mp3Long, [&] {
-    EncodeMp3(path("long.mp3"), 6.0);
-    return path("long.mp3");
-  });
-}
-
-const QString& MediaFiles::midi() {
-  return made(m_midi, [&] { return m_dir.write("tune.mid", MakeMidi()); });
-}
-
-const QString& MediaFiles::video() {
-  return made(m_video, [&] {
-    EncodeVideo(path("clip.avi"), 2.0);
-    return path("clip.avi");
-  });
-}
-
-const QString& MediaFiles::noise() {
-  return made(m_noise, [&] { return m_dir.write("noise.mp3", MakeNoise(64 * 1024, 7)); });
-}
-
-const QString& MediaFiles::empty() {
-  return made(m_empty, [&] { return m_dir.write("empty.mp3", QByteArray()); });
-}
-
-const QString& MediaFiles::missing() {
-  return made(m_missing, [&] { return path("missing.mp3"); });
-}
-
-const QString& MediaFiles::folder() {
-  return made(m_folder, [&] { return m_dir.mkdir("folder.mp3"); });
-}
-
-const QString& MediaFiles::fifo() {
-  return made(m_fifo, [&] {
-    ::mkfifo(QFile::encodeName(path("pipe.wav")).constData(), 0600);
-    return path("pipe.wav");
-  });
+QString MediaFile(const QString& name) {
+  static const TempDir dir;
+  static QSet<QString> made;
+  const QString path = dir.path() + name;
+  if (made.contains(name)) return path;
+  made.insert(name);
+  if (name == "stereo.wav") dir.write(name, MakeWav(2.0, 2));
+  if (name == "mono.wav") dir.write(name, MakeWav(2.0, 1));
+  if (name == "short.wav") dir.write(name, MakeWav(1.0, 2));
+  if (name == "plain.mp3") EncodeMp3(path, 2.0);
+  if (name == "long.mp3") EncodeMp3(path, 6.0);
+  if (name == "tagged.mp3") {
+    dir.write(name, MakeId3v2Tag("A title") + TempDir::read(MediaFile("plain.mp3")) +
+                        MakeId3v1Tag("A title"));
+  }
+  if (name == "tune.mid") dir.write(name, MakeMidi());
+  if (name == "clip.avi") EncodeVideo(path, 2.0);
+  if (name == "noise.mp3") dir.write(name, MakeNoise(64 * 1024, 7));
+  if (name == "empty.mp3") dir.write(name, QByteArray());
+  if (name == "folder.mp3") dir.mkdir(name);
+  if (name == "pipe.wav") ::mkfifo(QFile::encodeName(path).constData(), 0600);
+  return path;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -108,18 +52,6 @@ void Wait(int ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QThread::msleep(5);
   }
-}
-
-ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)
-    : m_name(name), m_old(qgetenv(name)), m_hadOld(qEnvironmentVariableIsSet(name)) {
-  qputenv(name, value);
-}
-
-ScopedEnv::~ScopedEnv() {
-  if (m_hadOld)
-    qputenv(m_name, m_old);
-  else
-    qunsetenv(m_name);
 }
 
 }  // namespace kd::test

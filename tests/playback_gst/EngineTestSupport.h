@@ -2,42 +2,23 @@
 // Shared pieces of the engine's integration tests: the media files (made once
 // per run), waiting the way the position tick polls, and environment overrides.
 
-#include "support/TempDir.h"
-
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <functional>
+#include <optional>
 
 namespace kd::test {
 
-// The media files, each written into one temporary folder when first asked
-// for (every test runs in a process of its own, so only what it uses is made).
-class MediaFiles {
- public:
-  const QString& wavStereo();  // 2 s
-  const QString& wavMono();    // 2 s
-  const QString& wavShort();   // 1 s
-  const QString& mp3();        // 2 s
-  const QString& mp3Tagged();  // the same with an ID3v2 tag before and an ID3v1 tag after
-  const QString& mp3Long();    // 6 s
-  const QString& midi();       // 2 s
-  const QString& video();      // 2 s of pictures and sound
-  const QString& noise();      // random bytes named .mp3
-  const QString& empty();      // zero bytes named .mp3
-  const QString& missing();    // a name with no file
-  const QString& folder();     // a folder named .mp3
-  const QString& fifo();       // a named pipe named .wav
-
- private:
-  QString path(const char* name) const;
-  const QString& made(QString& slot, const std::function<QString()>& make);
-
-  TempDir m_dir;
-  QString m_wavStereo, m_wavMono, m_wavShort, m_mp3, m_mp3Tagged, m_mp3Long, m_midi, m_video,
-      m_noise, m_empty, m_missing, m_folder, m_fifo;
-};
-
-MediaFiles& Files();
+// The media file `name` in one temporary folder, made when first asked for
+// (every test runs in a process of its own, so only what it uses is made):
+// "stereo.wav", "mono.wav" (2 s), "short.wav" (1 s, stereo), "plain.mp3"
+// (2 s), "tagged.mp3" (the same with an ID3v2 tag before and an ID3v1 tag
+// after), "long.mp3" (6 s), "tune.mid" (2 s), "clip.avi" (2 s of pictures and
+// sound); and what cannot play: "noise.mp3" (random bytes), "empty.mp3" (zero
+// bytes), "folder.mp3" (a folder), "pipe.wav" (a named pipe) and any other
+// name (no file).
+QString MediaFile(const QString& name);
 
 // Polls `condition` every 25 ms, letting Qt events run in between, until it
 // holds or `timeoutMs` has passed; returns its last value.
@@ -48,15 +29,16 @@ void Wait(int ms);
 // Sets an environment variable for the lifetime of the object.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const QByteArray& value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ScopedEnv(const char* name, const QByteArray& value) : m_name(name) {
+    if (qEnvironmentVariableIsSet(name)) m_old = qgetenv(name);
+    qputenv(name, value);
+  }
+  ~ScopedEnv() { m_old ? void(qputenv(m_name, *m_old)) : void(qunsetenv(m_name)); }
+  Q_DISABLE_COPY(ScopedEnv)
 
  private:
   const char* m_name;
-  QByteArray m_old;
-  bool m_hadOld;
+  std::optional<QByteArray> m_old;
 };
 
 }  // namespace kd::test

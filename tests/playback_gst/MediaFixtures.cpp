@@ -2,6 +2,7 @@
 
 #include <gst/gst.h>
 
+#include <QDataStream>
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -14,22 +15,10 @@ namespace {
 
 constexpr int kRate = 44100;
 
-void appendLe16(QByteArray& out, quint16 value) {
-  char bytes[2];
-  qToLittleEndian(value, bytes);
-  out.append(bytes, 2);
-}
-
-void appendLe32(QByteArray& out, quint32 value) {
-  char bytes[4];
-  qToLittleEndian(value, bytes);
-  out.append(bytes, 4);
-}
-
-void appendBe32(QByteArray& out, quint32 value) {
-  char bytes[4];
-  qToBigEndian(value, bytes);
-  out.append(bytes, 4);
+QByteArray be32(quint32 value) {
+  QByteArray bytes(4, '\0');
+  qToBigEndian(value, bytes.data());
+  return bytes;
 }
 
 qint16 sineSample(double frequency, double amplitude, int index) {
@@ -42,67 +31,51 @@ qint16 sineSample(double frequency, double amplitude, int index) {
 QByteArray MakeWav(double seconds, int channels) {
   const auto frames = static_cast<quint32>(std::lround(seconds * kRate));
   const quint32 dataBytes = frames * channels * 2;
-  QByteArray out("RIFF");
-  appendLe32(out, 36 + dataBytes);
-  out.append("WAVEfmt ");
-  appendLe32(out, 16);
-  appendLe16(out, 1);  // PCM
-  appendLe16(out, static_cast<quint16>(channels));
-  appendLe32(out, kRate);
-  appendLe32(out, kRate * channels * 2);
-  appendLe16(out, static_cast<quint16>(channels * 2));
-  appendLe16(out, 16);
-  out.append("data");
-  appendLe32(out, dataBytes);
+  QByteArray out;
+  QDataStream stream(&out, QIODevice::WriteOnly);
+  stream.setByteOrder(QDataStream::LittleEndian);
+  stream.writeRawData("RIFF", 4);
+  stream << quint32(36 + dataBytes);
+  stream.writeRawData("WAVEfmt ", 8);
+  stream << quint32(16) << quint16(1) << quint16(channels) << quint32(kRate)  // PCM
+         << quint32(kRate * channels * 2) << quint16(channels * 2) << quint16(16);
+  stream.writeRawData("data", 4);
+  stream << dataBytes;
   for (quint32 i = 0; i < frames; ++i) {
-    appendLe16(out, static_cast<quint16>(sineSample(440.0, 0.5, i)));
-    if (channels == 2) appendLe16(out, static_cast<quint16>(sineSample(660.0, 0.25, i)));
+    stream << sineSample(440.0, 0.5, i);
+    if (channels == 2) stream << sineSample(660.0, 0.25, i);
   }
   return out;
 }
 
 QByteArray MakeMidi() {
   // 480 ticks a quarter note, default tempo (500000 us a quarter note).
-  QByteArray track;
-  track.append("\x00\xC0\x00", 3);  // program change: piano
+  QByteArray track("\x00\xC0\x00", 3);  // program change: piano
   for (const char note : {60, 64, 67, 72}) {
-    track.append('\x00').append('\x90').append(note).append('\x64');  // note on
-    track.append("\x83\x60", 2);                                      // 480 ticks later
-    track.append('\x80').append(note).append('\x00');                 // note off
+    // Note on, 480 ticks later note off.
+    track += QByteArray(1, '\0') + '\x90' + note + "\x64\x83\x60\x80" + note + '\0';
   }
   track.append("\x00\xFF\x2F\x00", 4);  // end of track
-
-  QByteArray out("MThd");
-  appendBe32(out, 6);
-  out.append("\x00\x00\x00\x01\x01\xE0", 6);  // format 0, one track, 480 ticks
-  out.append("MTrk");
-  appendBe32(out, static_cast<quint32>(track.size()));
-  return out + track;
+  // Format 0, one track, 480 ticks.
+  return "MThd" + be32(6) + QByteArray("\x00\x00\x00\x01\x01\xE0", 6) + "MTrk" +
+         be32(track.size()) + track;
 }
 
 QByteArray MakeId3v2Tag(const QByteArray& title) {
-  QByteArray frame("TIT2");
-  appendBe32(frame, static_cast<quint32>(title.size() + 1));
-  frame.append("\x00\x00\x00", 3);  // flags, then text encoding ISO-8859-1
-  frame.append(title);
-  // Padding, as taggers leave it, makes the tag a less trivial skip.
-  frame.append(QByteArray(200, '\0'));
-  const auto size = static_cast<quint32>(frame.size());
+  // Flags, then text encoding ISO-8859-1; padding, as taggers leave it, makes
+  // the tag a less trivial skip.
+  const QByteArray frame =
+      "TIT2" + be32(title.size() + 1) + QByteArray(3, '\0') + title + QByteArray(200, '\0');
   QByteArray out("ID3\x03\x00\x00", 6);
   for (int shift = 21; shift >= 0; shift -= 7)
-    out.append(static_cast<char>((size >> shift) & 0x7F));
+    out.append(static_cast<char>((frame.size() >> shift) & 0x7F));
   return out + frame;
 }
 
 QByteArray MakeId3v1Tag(const QByteArray& title) {
-  QByteArray out("TAG");
-  out.append(title.left(30).leftJustified(30, ' '));
-  out.append(QByteArray(30, ' '));  // artist
-  out.append(QByteArray(30, ' '));  // album
-  out.append("2024");
-  out.append(QByteArray(30, ' '));  // comment
-  out.append('\x0C');               // genre
-  return out;
+  // Title, artist, album, year, comment, genre.
+  return "TAG" + title.leftJustified(30, ' ', true) + QByteArray(60, ' ') + "2024" +
+         QByteArray(30, ' ') + '\x0C';
 }
 
 QByteArray MakeNoise(int size, unsigned seed) {

@@ -18,8 +18,7 @@
 namespace kd {
 namespace {
 
-using test::Files;
-using test::Wait;
+using test::MediaFile;
 using test::WaitUntil;
 
 struct Stereo {
@@ -29,8 +28,8 @@ struct Stereo {
 
 float peak(const std::vector<float>& samples, std::size_t from = 0, std::size_t to = SIZE_MAX) {
   float result = 0.0f;
-  to = std::min(to, samples.size());
-  for (std::size_t i = from; i < to; ++i) result = std::max(result, std::abs(samples[i]));
+  for (std::size_t i = from; i < std::min(to, samples.size()); ++i)
+    result = std::max(result, std::abs(samples[i]));
   return result;
 }
 
@@ -40,36 +39,45 @@ class GstOutputTest : public ::testing::Test {
   // paces it like a sound card instead of running as fast as it can.
   void capture(bool realTime) {
     m_out = m_dir.path() + "out.raw";
-    const QString description =
-        QStringLiteral(
-            "audioconvert ! audio/x-raw,format=F32LE,layout=interleaved,channels=2 ! "
-            "filesink sync=%1 location=\"%2\"")
-            .arg(realTime ? QStringLiteral("true") : QStringLiteral("false"), m_out);
-    m_sink.emplace("KAVORODECK_AUDIO_SINK", description.toUtf8());
+    m_sink.emplace("KAVORODECK_AUDIO_SINK",
+                   QStringLiteral("audioconvert ! audio/x-raw,format=F32LE,layout=interleaved,"
+                                  "channels=2 ! filesink sync=%1 location=\"%2\"")
+                       .arg(QLatin1String(realTime ? "true" : "false"), m_out)
+                       .toUtf8());
   }
 
-  // Plays the file to its end with `engine` and returns what came out.
-  Stereo playToEnd(GstMediaEngine& engine, const QString& path) {
-    std::unique_ptr<MediaItem> item = engine.CreateItem();
-    EXPECT_NE(item, nullptr);
-    if (!item) return {};
-    EXPECT_TRUE(item->RenderFile(path));
+  // The engine, made on first use (it reads the device's levels then).
+  GstMediaEngine& engine() {
+    if (!m_engine) {
+      m_engine = std::make_unique<GstMediaEngine>(&m_device);
+      m_engine->SetPrerollLimit(std::chrono::seconds(30));
+    }
+    return *m_engine;
+  }
+
+  // An item of the engine playing `path`, or nullptr with a failure recorded.
+  std::unique_ptr<MediaItem> start(const QString& path) {
+    std::unique_ptr<MediaItem> item = engine().CreateItem();
+    if (!item || !item->RenderFile(path)) {
+      ADD_FAILURE() << "cannot play " << path.toStdString();
+      return nullptr;
+    }
     item->Run();
-    EXPECT_TRUE(WaitUntil([&] { return item->HasEnded(); }));
-    EXPECT_FALSE(item->WasRefused());
-    item.reset();  // closes the file
-    return output();
+    return item;
   }
 
-  Stereo output() const {
+  // What came out once `item` (which may be null) played to its end.
+  Stereo outputAtEnd(std::unique_ptr<MediaItem> item) {
+    EXPECT_TRUE(item && WaitUntil([&] { return item->HasEnded(); }));
+    EXPECT_FALSE(item && item->WasRefused());
+    item.reset();  // closes the file
     const QByteArray bytes = test::TempDir::read(m_out);
     Stereo result;
-    const std::size_t frames = bytes.size() / (2 * sizeof(float));
-    result.left.resize(frames);
-    result.right.resize(frames);
-    for (std::size_t i = 0; i < frames; ++i) {
-      std::memcpy(&result.left[i], bytes.constData() + 8 * i, 4);
-      std::memcpy(&result.right[i], bytes.constData() + 8 * i + 4, 4);
+    for (qsizetype i = 0; i + 8 <= bytes.size(); i += 8) {
+      result.left.push_back(0.0f);
+      result.right.push_back(0.0f);
+      std::memcpy(&result.left.back(), bytes.constData() + i, 4);
+      std::memcpy(&result.right.back(), bytes.constData() + i + 4, 4);
     }
     return result;
   }
@@ -78,52 +86,41 @@ class GstOutputTest : public ::testing::Test {
   QString m_out;
   std::optional<test::ScopedEnv> m_sink;
   OutputDevice m_device;
+  std::unique_ptr<GstMediaEngine> m_engine;
 };
 
-TEST_F(GstOutputTest, FullScaleKeepsBothChannelsAsTheyAre) {
+TEST_F(GstOutputTest, TheLevelsScaleEachChannelOfTheSource) {
   capture(false);
-  auto engine = std::make_unique<GstMediaEngine>(&m_device);
-  engine->SetPrerollLimit(std::chrono::seconds(30));
-  std::unique_ptr<MediaItem> item = engine->CreateItem();
+  // Full scale keeps both channels as they are, also for an item that
+  // outlives its engine.
+  std::unique_ptr<MediaItem> item = engine().CreateItem();
   ASSERT_NE(item, nullptr);
-  engine.reset();  // an item outlives its engine
-  ASSERT_TRUE(item->RenderFile(Files().wavStereo()));
+  m_engine.reset();
+  ASSERT_TRUE(item->RenderFile(MediaFile("stereo.wav")));
   item->Run();
-  ASSERT_TRUE(WaitUntil([&] { return item->HasEnded(); }));
-  item.reset();
-
-  const Stereo out = output();
+  Stereo out = outputAtEnd(std::move(item));
   EXPECT_NEAR(out.left.size(), 2.0 * 44100, 441);
   EXPECT_NEAR(peak(out.left), 0.5f, 0.01f);
   EXPECT_NEAR(peak(out.right), 0.25f, 0.01f);
-}
 
-TEST_F(GstOutputTest, LevelsScaleEachChannel) {
-  capture(false);
   m_device.SetLevels(0, 0);  // before the engine exists: read at construction
-  GstMediaEngine engine(&m_device);
-  engine.SetPrerollLimit(std::chrono::seconds(30));
-  Stereo out = playToEnd(engine, Files().wavStereo());
+  out = outputAtEnd(start(MediaFile("stereo.wav")));
   ASSERT_GT(out.left.size(), 44100u);
   EXPECT_EQ(peak(out.left), 0.0f);
   EXPECT_EQ(peak(out.right), 0.0f);
 
   m_device.SetLevels(0, 0xFFFF);  // after: followed through the signal
-  out = playToEnd(engine, Files().wavStereo());
+  out = outputAtEnd(start(MediaFile("stereo.wav")));
   EXPECT_EQ(peak(out.left), 0.0f);
   EXPECT_NEAR(peak(out.right), 0.25f, 0.01f);
 
   m_device.SetLevels(0x8000, 0x4000);
-  out = playToEnd(engine, Files().wavStereo());
+  out = outputAtEnd(start(MediaFile("stereo.wav")));
   EXPECT_NEAR(peak(out.left), 0.5f * 0x8000 / 0xFFFF, 0.01f);
   EXPECT_NEAR(peak(out.right), 0.25f * 0x4000 / 0xFFFF, 0.01f);
-}
 
-TEST_F(GstOutputTest, AMonoSourceComesOutAsTwoEqualChannels) {
-  capture(false);
-  GstMediaEngine engine(&m_device);
-  engine.SetPrerollLimit(std::chrono::seconds(30));
-  const Stereo out = playToEnd(engine, Files().wavMono());
+  m_device.SetLevels(0xFFFF, 0xFFFF);  // a mono source comes out as two equal channels
+  out = outputAtEnd(start(MediaFile("mono.wav")));
   ASSERT_GT(out.left.size(), 44100u);
   EXPECT_GT(peak(out.left), 0.3f);
   EXPECT_EQ(out.left, out.right);
@@ -131,39 +128,32 @@ TEST_F(GstOutputTest, AMonoSourceComesOutAsTwoEqualChannels) {
 
 TEST_F(GstOutputTest, ALevelChangeReachesAnItemThatIsPlaying) {
   capture(true);
-  GstMediaEngine engine(&m_device);
-  engine.SetPrerollLimit(std::chrono::seconds(30));
-  std::unique_ptr<MediaItem> item = engine.CreateItem();
+  std::unique_ptr<MediaItem> item = start(MediaFile("stereo.wav"));
   ASSERT_NE(item, nullptr);
-  ASSERT_TRUE(item->RenderFile(Files().wavStereo()));
-  item->Run();
   ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.5; }));
   m_device.SetLevels(0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return item->HasEnded(); }));
-  item.reset();
-
-  const Stereo out = output();
+  const Stereo out = outputAtEnd(std::move(item));
   ASSERT_NEAR(out.left.size(), 2.0 * 44100, 441);
   EXPECT_NEAR(peak(out.left, 0, 11025), 0.5f, 0.01f);  // the first quarter second
   EXPECT_EQ(peak(out.left, 66150), 0.0f);              // the last half second
   EXPECT_EQ(peak(out.right, 66150), 0.0f);
 }
 
-TEST_F(GstOutputTest, StopEndsTheOutputAtOnce) {
+TEST_F(GstOutputTest, AStoppedItemHoldsStillAndItsOutputEndsAtOnce) {
   capture(true);
-  GstMediaEngine engine(&m_device);
-  engine.SetPrerollLimit(std::chrono::seconds(30));
-  std::unique_ptr<MediaItem> item = engine.CreateItem();
+  std::unique_ptr<MediaItem> item = start(MediaFile("long.mp3"));
   ASSERT_NE(item, nullptr);
-  ASSERT_TRUE(item->RenderFile(Files().mp3Long()));
-  item->Run();
   ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.5; }));
   item->Stop();
+  const double held = item->CurrentPosition();
   const qint64 written = QFileInfo(m_out).size();
-  Wait(500);
+  test::Wait(500);
   EXPECT_EQ(QFileInfo(m_out).size(), written);
   EXPECT_GT(written, 0);
   EXPECT_LT(written, 44100 * 8 * 3);  // well short of the whole six seconds
+  EXPECT_DOUBLE_EQ(item->CurrentPosition(), held);
+  EXPECT_FALSE(item->HasEnded());
+  EXPECT_FALSE(item->WasRefused());
 }
 
 }  // namespace

@@ -12,11 +12,11 @@
 namespace kd {
 namespace {
 
-using test::Files;
+using test::MediaFile;
 using test::WaitUntil;
 
 TEST(GstStreamTest, AnHttpMp3PlaysWithoutRenderWaitingForTheNetwork) {
-  test::TinyHttpServer server(test::TempDir::read(Files().mp3Long()));
+  test::TinyHttpServer server(test::TempDir::read(MediaFile("long.mp3")));
   GstMediaEngine engine;
   std::unique_ptr<MediaItem> item = engine.CreateItem();
   ASSERT_NE(item, nullptr);
