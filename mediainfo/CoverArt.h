@@ -7,8 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "mediainfo/CoverHooks.h"
 #include "mediainfo/PictureLoader.h"
-#include "playback/CoverHooks.h"
 
 namespace kd {
 

@@ -4,8 +4,8 @@
 
 #include "core/PlayerView.h"
 #include "core/Settings.h"
+#include "mediainfo/CoverHooks.h"
 #include "mediainfo/Mp3Info.h"
-#include "playback/CoverHooks.h"
 #include "playback/MediaEngine.h"
 #include "playback/PositionTimer.h"
 #include "playlist/Playlist.h"

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "core/Settings.h"
-#include "playback/CoverHooks.h"
+#include "mediainfo/CoverHooks.h"
 #include "playback/PlayerState.h"
 #include "playback/PositionTick.h"
 #include "playback/PositionTimer.h"

@@ -7,7 +7,7 @@
 #include "RecordingView.h"
 #include "SilentMp3.h"
 #include "core/Settings.h"
-#include "playback/CoverHooks.h"
+#include "mediainfo/CoverHooks.h"
 #include "playback/OutputDevice.h"
 #include "playback/PlayerState.h"
 #include "playback/PositionTick.h"

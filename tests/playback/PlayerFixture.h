@@ -12,7 +12,7 @@
 #include "RecordingView.h"
 #include "core/Launcher.h"
 #include "core/Settings.h"
-#include "playback/CoverHooks.h"
+#include "mediainfo/CoverHooks.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
 #include "playback/PlayerState.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Where the transport hands pictures to the cover display. The default does
+// Where playback hands pictures to the cover display. The default does
 // nothing; the cover feature overrides it.
 
 #include <QString>
