@@ -27,8 +27,8 @@ inline QByteArray frameHeader(const FrameSpec& s) {
 }
 
 // `count` frames of `length` bytes each: the header, then zero bytes.
-inline QByteArray frames(const FrameSpec& spec, int length, int count) {
-  return (frameHeader(spec) + QByteArray(length - 4, '\0')).repeated(count);
+inline QByteArray frames(const FrameSpec& fields, int length, int count) {
+  return (frameHeader(fields) + QByteArray(length - 4, '\0')).repeated(count);
 }
 
 // Bytes that hold no 0xFF, so nothing in them can look like a frame sync

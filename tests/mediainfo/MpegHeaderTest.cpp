@@ -10,8 +10,8 @@ namespace {
 
 TEST(MpegHeader, DecodesEveryVersionLayerAndChannelMode) {
   struct Case {
-    FrameSpec spec;   // version, layer, bitrate index, sample-rate index, mode, padding
-    int frameLength;  // worked out by hand from the standard formulas
+    FrameSpec fields;  // version, layer, bitrate index, sample-rate index, mode, padding
+    int frameLength;   // worked out by hand from the standard formulas
     const char* bitrate;
     const char* sampleRate;
     int sampleRateHz;
@@ -35,11 +35,11 @@ TEST(MpegHeader, DecodesEveryVersionLayerAndChannelMode) {
       {{0, 1, 4, 0, 0}, 208, "32", "11", 11025, "stereo"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "version " << c.spec.versionBits << " layer "
-                                    << c.spec.layerBits << " length " << c.frameLength);
+    SCOPED_TRACE(testing::Message() << "version " << c.fields.versionBits << " layer "
+                                    << c.fields.layerBits << " length " << c.frameLength);
     // Three frames: the first only counts when the second header sits exactly
     // at the computed length.
-    const auto match = FindFirstFrame(frames(c.spec, c.frameLength, 3));
+    const auto match = FindFirstFrame(frames(c.fields, c.frameLength, 3));
     ASSERT_TRUE(match);
     EXPECT_EQ(match->offset, 0);
     EXPECT_EQ(match->header.frameLength(), c.frameLength);
@@ -48,15 +48,15 @@ TEST(MpegHeader, DecodesEveryVersionLayerAndChannelMode) {
     EXPECT_EQ(info.sampleRateText, c.sampleRate);
     EXPECT_EQ(info.sampleRateHz, c.sampleRateHz);
     EXPECT_EQ(info.channelModeText, c.mode);
-    EXPECT_EQ(info.stereo, c.spec.modeBits != 3);
+    EXPECT_EQ(info.stereo, c.fields.modeBits != 3);
   }
 }
 
 TEST(MpegHeader, ReservedFieldsAndShortSyncsAreNoHeader) {
   // Reserved version, reserved layer, bitrate index 15, sample-rate index 3.
-  for (const FrameSpec& spec : {FrameSpec{1, 1, 9, 0}, FrameSpec{3, 0, 9, 0},
-                                FrameSpec{3, 1, 15, 0}, FrameSpec{3, 1, 9, 3}})
-    EXPECT_FALSE(DecodeFrameHeader(frameHeader(spec)));
+  for (const FrameSpec& fields : {FrameSpec{1, 1, 9, 0}, FrameSpec{3, 0, 9, 0},
+                                  FrameSpec{3, 1, 15, 0}, FrameSpec{3, 1, 9, 3}})
+    EXPECT_FALSE(DecodeFrameHeader(frameHeader(fields)));
   EXPECT_TRUE(DecodeFrameHeader(frameHeader({})));
   EXPECT_FALSE(DecodeFrameHeader(frameHeader({}).left(3)));
   EXPECT_FALSE(DecodeFrameHeader(QByteArray("\xFF\xDB\x90\x00", 4)));  // ten sync bits
