@@ -19,14 +19,18 @@ PlaylistDialogs::PlaylistDialogs(Playlist& playlist, Settings& settings, IniStor
                                  FolderScanner& scanner)
     : m_playlist(playlist), m_settings(settings), m_store(store), m_scanner(scanner) {}
 
-void PlaylistDialogs::PlLoad() {
-  if (!m_dialogs) return;
+FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter) const {
   FileDialogRequest request;
-  request.title = QString::fromUtf8(kLoadTitle);
-  request.filter = QString::fromUtf8(kLoadFilter);
+  request.title = QString::fromUtf8(title);
+  request.filter = QString::fromUtf8(filter);
   request.filterIndex = 1;
   request.initialFolder = m_settings.Path;
-  const QString file = m_dialogs->OpenFile(request).path;
+  return request;
+}
+
+void PlaylistDialogs::PlLoad() {
+  if (!m_dialogs) return;
+  const QString file = m_dialogs->OpenFile(request(kLoadTitle, kLoadFilter)).path;
   if (file.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(file));
 
@@ -57,12 +61,7 @@ QString PlaylistDialogs::ReplaceQuestion(const QString& file) {
 
 void PlaylistDialogs::PlSave() {
   if (!m_dialogs) return;
-  FileDialogRequest request;
-  request.title = QString::fromUtf8(kSaveTitle);
-  request.filter = QString::fromUtf8(kSaveFilter);
-  request.filterIndex = 1;
-  request.initialFolder = m_settings.Path;
-  const QString typed = m_dialogs->SaveFile(request).path;
+  const QString typed = m_dialogs->SaveFile(request(kSaveTitle, kSaveFilter)).path;
   if (typed.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(typed));
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/Dialogs.h"
+
 namespace kd {
 
 class Dialogs;
@@ -44,6 +46,9 @@ class PlaylistDialogs {
   static QString ReplaceQuestion(const QString& file);
 
  private:
+  // A dialog request with the given texts, filter 1 and the last folder used.
+  FileDialogRequest request(const char* title, const char* filter) const;
+
   Playlist& m_playlist;
   Settings& m_settings;
   IniStore& m_store;
