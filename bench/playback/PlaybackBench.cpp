@@ -78,12 +78,3 @@ void BM_TickWhilePlaying(benchmark::State& bench) {
 BENCHMARK(BM_TickWhilePlaying);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
