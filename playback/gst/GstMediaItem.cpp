@@ -22,6 +22,8 @@ constexpr double kMaxRate = 1.5;
 // Runs in whichever thread posts a message. Only the messages the item acts
 // on are queued; the many others (state changes, tags, stream status, QoS ...)
 // are dropped here, so nothing piles up between ticks and draining stays cheap.
+// A handler that drops a message owns it and must release it: each message
+// holds its sender, so a dropped one kept would keep the whole pipeline alive.
 GstBusSyncReply keepWanted(GstBus*, GstMessage* message, gpointer) {
   switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS:
@@ -32,6 +34,7 @@ GstBusSyncReply keepWanted(GstBus*, GstMessage* message, gpointer) {
     case GST_MESSAGE_CLOCK_LOST:
       return GST_BUS_PASS;
     default:
+      gst_message_unref(message);
       return GST_BUS_DROP;
   }
 }

@@ -31,6 +31,7 @@ QString MediaFile(const QString& name) {
   if (name == "clip.avi") EncodeVideo(path, 2.0);
   if (name == "noise.mp3") dir.write(name, MakeNoise(64 * 1024, 7));
   if (name == "empty.mp3") dir.write(name, QByteArray());
+  if (name == "cut.mp3") dir.write(name, TempDir::read(MediaFile("plain.mp3")).left(3000));
   if (name == "folder.mp3") dir.mkdir(name);
   if (name == "pipe.wav") ::mkfifo(QFile::encodeName(path).constData(), 0600);
   return path;

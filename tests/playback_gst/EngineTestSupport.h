@@ -16,8 +16,8 @@ namespace kd::test {
 // (2 s), "tagged.mp3" (the same with an ID3v2 tag before and an ID3v1 tag
 // after), "long.mp3" (6 s), "tune.mid" (2 s), "clip.avi" (2 s of pictures and
 // sound); and what cannot play: "noise.mp3" (random bytes), "empty.mp3" (zero
-// bytes), "folder.mp3" (a folder), "pipe.wav" (a named pipe) and any other
-// name (no file).
+// bytes), "cut.mp3" (the first 3,000 bytes of "plain.mp3"), "folder.mp3" (a folder), "pipe.wav" (a
+// named pipe) and any other name (no file).
 QString MediaFile(const QString& name);
 
 // Polls `condition` every 25 ms, letting Qt events run in between, until it
