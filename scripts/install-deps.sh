@@ -14,7 +14,7 @@ PACKAGES=(
   timgm6mb-soundfont fonts-wqy-microhei
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xdotool x11-utils imagemagick python3
+  xvfb xdotool x11-utils imagemagick python3 dbus dbus-x11
 )
 
 missing=()

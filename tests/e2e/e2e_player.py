@@ -1,7 +1,9 @@
 """The real program under Xvfb: started with temporary settings and data
-folders, driven by key letters, clicks and drags through xdotool, ended in
-each of the ways a user ends it; then its files and a screenshot are checked."""
+folders and a private session bus, driven by key letters, clicks and drags
+through xdotool, ended in each of the ways a user ends it; then its files and a
+screenshot are checked."""
 
+import ctypes
 import os
 import shutil
 import signal
@@ -33,12 +35,35 @@ def wav_bytes(seconds=20.0, rate=8000):
             struct.pack("<I", len(data)) + data)
 
 
+# Xlib through ctypes, so the held-down check needs no Python package.
+X11 = ctypes.CDLL("libX11.so.6")
+XTST = ctypes.CDLL("libXtst.so.6")
+_PTR, _INT, _UINT, _ULONG = ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, ctypes.c_ulong
+for _lib, _name, _result, _args in [
+    (X11, "XOpenDisplay", _PTR, [ctypes.c_char_p]),
+    (X11, "XCloseDisplay", _INT, [_PTR]),
+    (X11, "XSync", _INT, [_PTR, _INT]),
+    (X11, "XQueryKeymap", _INT, [_PTR, ctypes.c_char * 32]),
+    (X11, "XDefaultRootWindow", _ULONG, [_PTR]),
+    (X11, "XQueryPointer", _INT, [_PTR, _ULONG] + [_PTR] * 7),
+    (X11, "XkbKeycodeToKeysym", _ULONG, [_PTR, ctypes.c_ubyte, _INT, _INT]),
+    (X11, "XKeysymToString", ctypes.c_char_p, [_ULONG]),
+    (XTST, "XTestFakeKeyEvent", _INT, [_PTR, _UINT, _INT, _ULONG]),
+    (XTST, "XTestFakeButtonEvent", _INT, [_PTR, _UINT, _INT, _ULONG]),
+]:
+    getattr(_lib, _name).restype, getattr(_lib, _name).argtypes = _result, _args
+BUTTON1_MASK = 1 << 8
+
+
 class Xvfb:
+    """The display. It never resets, so a key or button left down stays down
+    until it is found, whichever other clients come and go."""
+
     def __init__(self):
         read_fd, write_fd = os.pipe()
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten",
-             "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+             "tcp", "-noreset"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
         os.close(write_fd)
         number = b""
         while not number.endswith(b"\n"):
@@ -48,16 +73,67 @@ class Xvfb:
             number += chunk
         os.close(read_fd)
         self.display = ":" + number.decode().strip()
+        self.connection = X11.XOpenDisplay(self.display.encode())
+
+    def stop(self):
+        X11.XCloseDisplay(self.connection)
+        self.proc.terminate()
+        self.proc.wait(10)
+
+    def held(self):
+        """The keycodes and pointer buttons the server counts as down."""
+        keymap = (ctypes.c_char * 32)()
+        X11.XQueryKeymap(self.connection, keymap)
+        keycodes = [i * 8 + bit for i, byte in enumerate(keymap.raw) for bit in range(8)
+                    if byte >> bit & 1]
+        window, position, mask = _ULONG(), _INT(), _UINT()
+        unused = [ctypes.byref(window)] * 2 + [ctypes.byref(position)] * 4
+        X11.XQueryPointer(self.connection, X11.XDefaultRootWindow(self.connection), *unused,
+                          ctypes.byref(mask))
+        buttons = [b for b in range(1, 6) if mask.value & BUTTON1_MASK << (b - 1)]
+        return keycodes, buttons
+
+    def describe_held(self):
+        """What is held down, in words; empty when nothing is."""
+        keycodes, buttons = self.held()
+        names = []
+        for code in keycodes:
+            name = X11.XKeysymToString(X11.XkbKeycodeToKeysym(self.connection, code, 0, 0))
+            names.append(f"key {(name or b'?').decode()} (keycode {code})")
+        return ", ".join(names + [f"button {b}" for b in buttons])
+
+    def release_held(self):
+        """Lets go of everything held, so the next test starts clean."""
+        keycodes, buttons = self.held()
+        for code in keycodes:
+            XTST.XTestFakeKeyEvent(self.connection, code, False, 0)
+        for button in buttons:
+            XTST.XTestFakeButtonEvent(self.connection, button, False, 0)
+        X11.XSync(self.connection, False)
+
+
+class SessionBus:
+    """A private D-Bus session bus: the players reach neither the machine's
+    bus nor one autolaunched for the display, which would outlive them."""
+
+    def __init__(self, env):
+        self.proc = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                     env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                     text=True)
+        self.address = self.proc.stdout.readline().strip()
+        if not self.address:
+            raise RuntimeError("dbus-daemon did not start")
 
     def stop(self):
         self.proc.terminate()
         self.proc.wait(10)
+        self.proc.stdout.close()
 
 
 class Player:
     """One run of the program with its own settings and data folders."""
 
-    def __init__(self, test, display, home, args=(), settings=None, data_files=None):
+    def __init__(self, test, display, home, bus, args=(), settings=None, data_files=None):
         self.test = test
         self.home = Path(home)
         self.config = self.home / "config"
@@ -74,7 +150,7 @@ class Player:
             "DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "XDG_CONFIG_HOME": str(self.config),
             "XDG_DATA_HOME": str(self.data), "KAVORODECK_AUDIO_SINK": "fakesink sync=true",
             "KAVORODECK_VIDEO_SINK": "fakesink", "ASAN_OPTIONS": "detect_leaks=0",
-            "XDG_RUNTIME_DIR": str(self.home),
+            "XDG_RUNTIME_DIR": str(self.home), "DBUS_SESSION_BUS_ADDRESS": bus,
         })
         env.pop("WAYLAND_DISPLAY", None)
         self.env = env
@@ -95,19 +171,36 @@ class Player:
         return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
                               text=True).stdout
 
+    def windows(self, *criteria):
+        found = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.proc.pid),
+                                *criteria], env=self.env, capture_output=True, text=True)
+        return found.stdout.split()
+
+    def skinned_windows(self):
+        return self.windows("--onlyvisible", "--name", "^kavorodeck$")
+
     def _wait_for_window(self):
         deadline = time.time() + 30
         while time.time() < deadline:
             if self.proc.poll() is not None:
                 raise AssertionError(f"the program ended early: {self.read_log()}")
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^kavorodeck$"],
-                                   env=self.env, capture_output=True, text=True)
-            ids = found.stdout.split()
+            ids = self.skinned_windows()
             if ids:
+                self.shown_at = time.monotonic()
                 time.sleep(0.3)
                 return ids[0]
             time.sleep(0.1)
         raise AssertionError("the skinned window never appeared")
+
+    def wait_gone(self, timeout=10):
+        """Waits until the process has ended and the server has dropped its
+        windows."""
+        self.proc.wait(timeout)
+        deadline = time.time() + timeout
+        while self.windows():
+            if time.time() > deadline:
+                raise AssertionError(f"windows {self.windows()} outlived the program")
+            time.sleep(0.1)
 
     def read_log(self):
         if not self.log.closed:
@@ -119,21 +212,41 @@ class Player:
         values = dict(line.split("=") for line in out.split())
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
+    def move_pointer(self, x, y):
+        """Moves the pointer and waits until it is there; xdotool's own wait
+        would be for a motion that never comes if it is there already."""
+        location = self.xdotool("getmouselocation", "--shell")
+        here = dict(line.split("=") for line in location.split())
+        if (int(here["X"]), int(here["Y"])) != (x, y):
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
     def key(self, *keys):
+        # Typed at the focus through XTEST rather than sent to the window: a
+        # key that ends the program takes the window away before its release,
+        # which then reaches the server all the same.
         self.xdotool("windowfocus", "--sync", self.window)
         for k in keys:
-            # A key that ends the program closes the window before its
-            # release is sent, so xdotool's own result is not looked at.
-            subprocess.run(["xdotool", "key", "--window", self.window, k], env=self.env,
-                           capture_output=True)
+            self.xdotool("key", k)
             time.sleep(0.15)
         time.sleep(0.3)
 
     def click(self, x, y, button=1):
+        # Press and release both go through XTEST, so the release arrives
+        # even when the press ends the program.
         wx, wy, _, _ = self.geometry()
-        self.xdotool("mousemove", "--sync", str(wx + x), str(wy + y))
+        self.move_pointer(wx + x, wy + y)
         self.xdotool("click", str(button))
         time.sleep(0.3)
+
+    def exit_from_menu(self):
+        """The right-click menu's last entry."""
+        self.click(150, 102, button=3)
+        self.xdotool("key", "Up")
+        time.sleep(0.2)
+        self.xdotool("key", "Return")
+
+    def close_by_manager(self):
+        subprocess.run([WM_CLOSE, self.window], env=self.env, check=True)
 
     def pixel(self, x, y):
         wx, wy, _, _ = self.geometry()
@@ -177,24 +290,39 @@ class PlayerTest(unittest.TestCase):
 
     def setUp(self):
         self.home = Path(tempfile.mkdtemp(prefix="kd-e2e-"))
+        self.addCleanup(self.remove_home)
         self.skin = testskin.write_skin(self.home / "skins")
         self.music = self.home / "music"
         self.music.mkdir()
         for name in ("one.wav", "two.wav", "three.wav"):
             (self.music / name).write_bytes(wav_bytes())
+        self.bus = SessionBus(dict(os.environ, DISPLAY=self.xvfb.display))
+        self.addCleanup(self.bus.stop)
         self.player = None
 
     def tearDown(self):
-        if self.player and self.player.proc.poll() is None:
-            self.player.proc.kill()
-            self.player.proc.wait()
+        if self.player:
+            if self.player.proc.poll() is None:
+                self.player.proc.kill()
+            self.player.wait_gone()
+        held = self.xvfb.describe_held()
+        if held:
+            self.xvfb.release_held()
+            self.fail(f"the test left held down in the X server: {held}")
+
+    def remove_home(self):
         if os.environ.get("KD_E2E_KEEP"):
             print(f"kept {self.home}")
         else:
             shutil.rmtree(self.home, ignore_errors=True)
 
     def start(self, **kwargs):
-        self.player = Player(self, self.xvfb.display, self.home, **kwargs)
+        if self.player:
+            self.player.wait_gone()
+        held = self.xvfb.describe_held()
+        if held:
+            self.fail(f"held down in the X server before the start: {held}")
+        self.player = Player(self, self.xvfb.display, self.home, self.bus.address, **kwargs)
         return self.player
 
     def skin_settings(self, **extra):
@@ -300,19 +428,30 @@ class PlayerTest(unittest.TestCase):
         time.sleep(0.3)
         nx, ny, _, _ = p.geometry()
         self.assertEqual((nx, ny), (x + 100, y + 50))
-        subprocess.run([WM_CLOSE, p.window], env=p.env, check=True)
+        p.close_by_manager()
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         self.assertEqual(p.setting("X"), str((x + 100) * 15))
         self.assertEqual(p.setting("Y"), str((y + 50) * 15))
 
     def test_right_click_menu_exits(self):
         p = self.start(settings=self.skin_settings())
-        p.click(150, 102, button=3)
-        p.xdotool("key", "Up")
-        time.sleep(0.2)
-        p.xdotool("key", "Return")
+        p.exit_from_menu()
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         self.assertIsNotNone(p.setting("FriendlyNames"))
+
+    def test_starts_and_quits_ten_times_in_a_row(self):
+        quits = [("the q key", lambda p: p.key("q")),
+                 ("the menu", Player.exit_from_menu),
+                 ("the manager's close", Player.close_by_manager),
+                 ("SIGTERM", lambda p: p.proc.send_signal(signal.SIGTERM))]
+        for run in range(10):
+            how, end = quits[run % len(quits)]
+            p = self.start(settings=self.skin_settings())
+            time.sleep(max(0.0, p.shown_at + 1.0 - time.monotonic()))
+            self.assertIsNone(p.proc.poll(), f"run {run} ended by itself: {p.read_log()}")
+            self.assertEqual(p.skinned_windows(), [p.window], f"run {run}")
+            end(p)
+            self.assertEqual(p.wait_exit(), 0, f"run {run}, quit by {how}: {p.read_log()}")
 
     @unittest.skipUnless(DRAG_SOURCE, "no drag source tool")
     def test_folder_drop_adds_its_files(self):
