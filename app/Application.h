@@ -1,6 +1,8 @@
 #pragma once
 // The composition root: builds every part of the player, wires them
-// together, and runs the start-up and shut-down sequences.
+// together, and runs the start-up and shut-down sequences. Members are
+// declared in the order they depend on each other, so they are built in
+// that order and torn down in reverse.
 
 #include <QMenu>
 #include <QObject>
@@ -13,9 +15,11 @@
 #include "core/IniStore.h"
 #include "core/Settings.h"
 #include "mediainfo/CoverArt.h"
+#include "mediainfo/widgets/CoverWindow.h"
+#include "mediainfo/widgets/CoverWindowHost.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
-#include "playback/PlayerState.h"
+#include "playback/PlayerModel.h"
 #include "playback/PositionTick.h"
 #include "playback/PositionTimer.h"
 #include "playback/SliderActions.h"
@@ -26,6 +30,7 @@
 #include "playlist/MediaAdder.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistDialogs.h"
+#include "skin/SkinPresenter.h"
 #include "skin/widgets/SkinController.h"
 #include "skin/widgets/SkinWindow.h"
 #include "skin/widgets/SkinWindowHandler.h"
@@ -33,8 +38,6 @@
 #include "ui/SystemLauncher.h"
 
 namespace kd {
-
-class CoverWindowHost;
 
 class Application : public QObject, private SkinWindowHandler {
   Q_OBJECT
@@ -50,14 +53,15 @@ class Application : public QObject, private SkinWindowHandler {
   void requestQuit();
 
   SkinWindow& window() { return *m_window; }
+  CommandExecutor& commands() { return m_commands; }
+  const PlayerModel& model() const { return m_model; }
+  const Playlist& playlist() const { return m_playlist; }
 
  private:
-  friend class PlayerCommands;
-
   // Start-up steps (StartUp.cpp).
   void readSettings();
   void checkConfiguredSkin();
-  void initSliders();
+  void initLevels();
   void openStartItems();
   void applyDisplaySettings();
 
@@ -67,9 +71,9 @@ class Application : public QObject, private SkinWindowHandler {
   void writeLastPlaylist();
 
   void wire();
-  void LoadSkin(const QString& name, bool importFlag);
-  void SelectSkin();
-  void Hide();
+  void loadSkin(const QString& name, bool importFlag);
+  void selectSkin();
+  void hide();
   void showPopup(QPoint globalPos);
   void applyOnTop();
   void startTimerWhenActive();
@@ -95,25 +99,26 @@ class Application : public QObject, private SkinWindowHandler {
   Settings m_settings;
   IniStore m_store;
   Playlist m_playlist;
+  PlayerModel m_model;
   OutputDevice m_device;
   GstMediaEngine m_engine{&m_device};
-  PlayerState m_state;
   SystemLauncher m_launcher;
-  QtDialogs m_dialogs;
   std::unique_ptr<SkinWindow> m_window;
+  QtDialogs m_dialogs{m_window.get()};
   CoverArt m_cover;
-  std::unique_ptr<CoverWindowHost> m_coverHost;
+  CoverWindowHost m_coverHost{[this] { return m_cover.LastCover(); }};
   PositionTimer m_timer;
-  std::unique_ptr<Transport> m_transport;
-  std::unique_ptr<PositionTick> m_tick;
-  std::unique_ptr<VolumeControl> m_volume;
-  std::unique_ptr<SliderActions> m_sliders;
-  std::unique_ptr<ModeCommands> m_modes;
-  std::unique_ptr<FolderScanner> m_scanner;
-  std::unique_ptr<MediaAdder> m_adder;
-  std::unique_ptr<PlaylistDialogs> m_playlistDialogs;
-  std::unique_ptr<SkinController> m_skin;
-  PlayerCommands m_commands{*this};
+  Transport m_transport{m_model, m_playlist, m_engine, m_timer, m_dialogs, m_cover, m_settings};
+  PositionTick m_tick{m_transport, m_timer, DefaultRandomSource()};
+  VolumeControl m_volume{m_model, m_device, m_launcher};
+  SliderActions m_sliders{m_model, m_transport, m_volume, m_timer};
+  ModeCommands m_modes{m_model};
+  FolderScanner m_scanner{m_playlist};
+  MediaAdder m_adder{m_playlist, m_settings, m_store, m_scanner};
+  PlaylistDialogs m_playlistDialogs{m_playlist, m_settings, m_store, m_scanner};
+  SkinController m_skin{*m_window, m_settings, m_dialogs};
+  SkinPresenter m_presenter{m_model, m_playlist, *m_window};
+  PlayerCommands m_commands;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
   bool m_quitRequested = false;

@@ -1,130 +1,141 @@
 #include "app/PlayerCommands.h"
 
-#include "app/Application.h"
+#include <algorithm>
+
+#include "core/Launcher.h"
 #include "core/WebLink.h"
+#include "mediainfo/CoverArt.h"
+#include "playback/ModeCommands.h"
+#include "playback/Transport.h"
+#include "playback/VolumeControl.h"
+#include "playlist/MediaAdder.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistDialogs.h"
 #include "skin/widgets/ButtonZone.h"
+#include "skin/widgets/SkinWindow.h"
 
 namespace kd {
 
-// Changes of the playlist wait for a folder scan in progress, so entries
-// never interleave with the scan's batches.
-#define KD_AFTER_SCAN(body) m_app.m_adder->whenIdle([this] { body; })
+namespace {
 
-void PlayerCommands::Quit() {
-  m_app.requestQuit();
-}
-void PlayerCommands::Hide() {
-  m_app.Hide();
-}
-void PlayerCommands::ToggleHalf() {
-  m_app.m_window->ToggleHalf();
-}
-void PlayerCommands::ToggleSmall() {
-  m_app.m_window->ToggleSmall();
-}
-// The preferences, track information and playlist browser windows do not
-// exist yet; their commands reach here and do nothing.
-void PlayerCommands::ShowPrefs() {}
-void PlayerCommands::ShowInfo() {}
-void PlayerCommands::ShowVisSelect() {}
-void PlayerCommands::SelectSkin() {
-  m_app.SelectSkin();
-}
-void PlayerCommands::VolumeDown() {
-  m_app.m_volume->VolumeDown();
-}
-void PlayerCommands::VolumeUp() {
-  m_app.m_volume->VolumeUp();
-}
-void PlayerCommands::ToggleMute() {
-  m_app.m_volume->ToggleMute();
-}
-void PlayerCommands::StopIt() {
-  m_app.m_transport->StopIt();
-}
-void PlayerCommands::PauseIt() {
-  m_app.m_transport->PauseIt();
-}
-void PlayerCommands::PlayIt() {
-  KD_AFTER_SCAN(m_app.m_transport->PlayIt());
-}
-void PlayerCommands::OpenAndPlay() {
-  m_app.m_adder->OpenAndPlay();
-}
-void PlayerCommands::PrevTrack() {
-  KD_AFTER_SCAN(m_app.m_transport->PrevTrack());
-}
-void PlayerCommands::NextTrack() {
-  KD_AFTER_SCAN(m_app.m_transport->NextTrack());
-}
-void PlayerCommands::PlRemoveSelected() {
-  KD_AFTER_SCAN(m_app.m_playlist.PlRemoveSelected());
-}
-void PlayerCommands::MoveSelectedDown() {
-  KD_AFTER_SCAN(m_app.m_playlist.PlMoveEntry(1));
-}
-void PlayerCommands::MoveSelectedUp() {
-  KD_AFTER_SCAN(m_app.m_playlist.PlMoveEntry(-1));
-}
-void PlayerCommands::PlClear() {
-  KD_AFTER_SCAN(m_app.m_playlist.PlClear());
-}
-void PlayerCommands::PlLoad() {
-  m_app.m_playlistDialogs->PlLoad();
-}
-void PlayerCommands::PlSave() {
-  m_app.m_playlistDialogs->PlSave();
-}
-void PlayerCommands::AddFile() {
-  m_app.m_adder->AddFile();
-}
-void PlayerCommands::AddFromDir() {
-  m_app.m_adder->AddFolder();
-}
-void PlayerCommands::ToggleIntro() {
-  m_app.m_modes->ToggleIntro();
-}
-void PlayerCommands::ToggleStopAfter() {
-  m_app.m_modes->ToggleStopAfter();
-}
-void PlayerCommands::ToggleRepeat() {
-  m_app.m_modes->ToggleRepeat();
-}
-void PlayerCommands::ToggleShuffle() {
-  m_app.m_modes->ToggleShuffle();
-}
-void PlayerCommands::ShowMixer() {
-  m_app.m_volume->ShowMixer();
-}
-void PlayerCommands::SetRepeatPoint() {
-  // A skin that shows a separate B button (31) sets the two points apart.
-  const ButtonZone* endButton = m_app.m_window->button(31);
-  m_app.m_modes->SetRepeatPoint(endButton && endButton->isVisibleTo(m_app.m_window.get()));
-}
-void PlayerCommands::SetRepeatEnd() {
-  m_app.m_modes->SetRepeatEnd();
-}
-void PlayerCommands::Reverse() {
-  m_app.m_transport->Reverse();
-}
-void PlayerCommands::Forward() {
-  m_app.m_transport->Forward();
-}
-void PlayerCommands::ToggleCoverWindow() {
-  m_app.m_cover.ToggleCoverWindow();
-}
-void PlayerCommands::PlayPause() {
-  KD_AFTER_SCAN(m_app.m_transport->PlayPause());
+int numberOf(const CommandArgument& argument, int otherwise) {
+  const int* number = std::get_if<int>(&argument);
+  return number ? *number : otherwise;
 }
 
-void PlayerCommands::LoadSkinLink(int k) {
-  m_app.LoadSkin(m_app.m_window->SkinLink(k), false);
+QString textOf(const CommandArgument& argument) {
+  const QString* text = std::get_if<QString>(&argument);
+  return text ? *text : QString();
 }
 
-void PlayerCommands::WebLink(int k) {
-  if (const auto url = WebLinkTarget(m_app.m_window->SkinLink(k))) m_app.m_launcher.OpenUrl(*url);
+}  // namespace
+
+PlayerCommands::PlayerCommands(Parts parts, AppActions app)
+    : m_parts(parts), m_app(std::move(app)) {
+  addHandlers();
 }
 
-#undef KD_AFTER_SCAN
+void PlayerCommands::on(Command command, Handler handler) {
+  m_handlers.insert(static_cast<int>(command), std::move(handler));
+}
+
+void PlayerCommands::afterScan(std::function<void()> step) {
+  m_parts.adder.whenIdle(std::move(step));
+}
+
+void PlayerCommands::execute(int code, const CommandArgument& argument) {
+  if (code >= kFirstSkinLink && code <= kLastLinkCode) {
+    runLink(code);
+    return;
+  }
+  const auto handler = m_handlers.constFind(code);
+  if (handler != m_handlers.constEnd()) (*handler)(argument);
+}
+
+void PlayerCommands::runLink(int code) {
+  const QString link = m_parts.window.SkinLink(code - 100);
+  if (code < kFirstWebLink) {
+    m_app.loadSkin(link);
+  } else if (const auto url = WebLinkTarget(link)) {
+    m_parts.launcher.OpenUrl(*url);
+  }
+}
+
+void PlayerCommands::addHandlers() {
+  Transport& transport = m_parts.transport;
+  VolumeControl& volume = m_parts.volume;
+  ModeCommands& modes = m_parts.modes;
+  Playlist& playlist = m_parts.playlist;
+  MediaAdder& adder = m_parts.adder;
+  SkinWindow& window = m_parts.window;
+
+  on(Command::Quit, [this](const auto&) { m_app.quit(); });
+  on(Command::Hide, [this](const auto&) { m_app.hide(); });
+  on(Command::ToggleHalf, [&window](const auto&) { window.ToggleHalf(); });
+  on(Command::ToggleSmall, [&window](const auto&) { window.ToggleSmall(); });
+  // The preferences, track information and playlist browser windows do not
+  // exist yet; ShowPrefs, ShowInfo and ShowPlaylistBrowser do nothing.
+  on(Command::SelectSkin, [this](const auto&) { m_app.selectSkin(); });
+  on(Command::VolumeDown, [&volume](const auto&) { volume.volumeDown(); });
+  on(Command::VolumeUp, [&volume](const auto&) { volume.volumeUp(); });
+  on(Command::ToggleMute, [&volume](const auto&) { volume.toggleMute(); });
+  on(Command::Stop, [&transport](const auto&) { transport.stop(); });
+  on(Command::Pause, [&transport](const auto&) { transport.togglePause(); });
+  on(Command::Play,
+     [this, &transport](const auto&) { afterScan([&transport] { transport.play(); }); });
+  on(Command::OpenAndPlay, [&adder](const auto&) { adder.OpenAndPlay(); });
+  on(Command::PreviousEntry,
+     [this, &transport](const auto&) { afterScan([&transport] { transport.previous(); }); });
+  on(Command::NextEntry,
+     [this, &transport](const auto&) { afterScan([&transport] { transport.next(); }); });
+  on(Command::RemoveSelected,
+     [this, &playlist](const auto&) { afterScan([&playlist] { playlist.removeSelected(); }); });
+  on(Command::MoveDown,
+     [this, &playlist](const auto&) { afterScan([&playlist] { playlist.moveSelected(1); }); });
+  on(Command::MoveUp,
+     [this, &playlist](const auto&) { afterScan([&playlist] { playlist.moveSelected(-1); }); });
+  on(Command::ClearPlaylist,
+     [this, &playlist](const auto&) { afterScan([&playlist] { playlist.clear(); }); });
+  on(Command::LoadPlaylist, [this](const auto&) { m_parts.playlistDialogs.PlLoad(); });
+  on(Command::SavePlaylist, [this](const auto&) { m_parts.playlistDialogs.PlSave(); });
+  on(Command::AddFile, [&adder](const auto&) { adder.AddFile(); });
+  on(Command::AddFolder, [&adder](const auto&) { adder.AddFolder(); });
+  on(Command::ToggleIntro, [&modes](const auto&) { modes.toggleIntro(); });
+  on(Command::ToggleStopAfterEach, [&modes](const auto&) { modes.toggleStopAfterEach(); });
+  on(Command::ToggleRepeat, [&modes](const auto&) { modes.toggleRepeat(); });
+  on(Command::ToggleShuffle, [&modes](const auto&) { modes.toggleShuffle(); });
+  on(Command::ShowMixer, [&volume](const auto&) { volume.showMixer(); });
+  on(Command::SetRepeatPoint, [&modes, &window](const auto&) {
+    // A skin that shows a separate end button sets the two points apart.
+    const ButtonZone* endButton = window.button(static_cast<int>(Command::SetRepeatEnd));
+    modes.setRepeatPoint(endButton && endButton->isVisibleTo(&window));
+  });
+  on(Command::SetRepeatEnd, [&modes](const auto&) { modes.setRepeatEnd(); });
+  on(Command::SkipBack, [&transport](const auto&) { transport.skipBack(); });
+  on(Command::SkipForward, [&transport](const auto&) { transport.skipForward(); });
+  on(Command::ToggleCoverWindow, [this](const auto&) { m_parts.cover.ToggleCoverWindow(); });
+  on(Command::PlayPause,
+     [this, &transport](const auto&) { afterScan([&transport] { transport.playOrPause(); }); });
+
+  on(Command::SeekTo, [&transport](const CommandArgument& argument) {
+    if (const int* seconds = std::get_if<int>(&argument)) transport.seekTo(*seconds);
+  });
+  on(Command::SetVolume, [&volume](const CommandArgument& argument) {
+    if (const int* percent = std::get_if<int>(&argument))
+      volume.setVolume(static_cast<float>(std::clamp(*percent, 0, 100)) / 100.0f);
+  });
+  on(Command::PlayEntry, [this, &transport](const CommandArgument& argument) {
+    const int number = numberOf(argument, 0);
+    afterScan([&transport, number] { transport.playEntry(number); });
+  });
+  on(Command::OpenPath, [&adder](const CommandArgument& argument) {
+    const QString path = textOf(argument);
+    if (!path.isEmpty()) adder.OpenAndPlayPath(path);
+  });
+  on(Command::EnqueuePath, [&adder](const CommandArgument& argument) {
+    const QString path = textOf(argument);
+    if (!path.isEmpty()) adder.AddDropped({path});
+  });
+}
 
 }  // namespace kd

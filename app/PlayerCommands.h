@@ -1,58 +1,64 @@
 #pragma once
-// What each command code does in the running program: the command table's
-// target, forwarding to the parts that own the actions.
+// The program's command executor: what each command code does, routed to
+// the part that owns the action. Changes of the playlist and of what plays
+// wait for a folder scan in progress, so they never interleave with its
+// batches.
+
+#include <QHash>
+#include <functional>
 
 #include "core/Commands.h"
 
 namespace kd {
 
-class Application;
+class CoverArt;
+class Launcher;
+class MediaAdder;
+class ModeCommands;
+class Playlist;
+class PlaylistDialogs;
+class SkinWindow;
+class Transport;
+class VolumeControl;
 
-class PlayerCommands : public CommandTarget {
+class PlayerCommands final : public CommandExecutor {
  public:
-  explicit PlayerCommands(Application& app) : m_app(app) {}
+  // The parts the commands act on.
+  struct Parts {
+    Transport& transport;
+    VolumeControl& volume;
+    ModeCommands& modes;
+    Playlist& playlist;
+    MediaAdder& adder;
+    PlaylistDialogs& playlistDialogs;
+    CoverArt& cover;
+    SkinWindow& window;
+    Launcher& launcher;
+  };
+  // What the application itself does.
+  struct AppActions {
+    std::function<void()> quit;
+    std::function<void()> hide;
+    std::function<void()> selectSkin;
+    std::function<void(const QString& skin)> loadSkin;
+  };
 
-  void Quit() override;
-  void Hide() override;
-  void ToggleHalf() override;
-  void ToggleSmall() override;
-  void ShowPrefs() override;
-  void SelectSkin() override;
-  void VolumeDown() override;
-  void VolumeUp() override;
-  void ToggleMute() override;
-  void StopIt() override;
-  void PauseIt() override;
-  void PlayIt() override;
-  void OpenAndPlay() override;
-  void PrevTrack() override;
-  void NextTrack() override;
-  void ShowInfo() override;
-  void PlRemoveSelected() override;
-  void MoveSelectedDown() override;
-  void MoveSelectedUp() override;
-  void PlClear() override;
-  void PlLoad() override;
-  void PlSave() override;
-  void AddFile() override;
-  void AddFromDir() override;
-  void ToggleIntro() override;
-  void ToggleStopAfter() override;
-  void ToggleRepeat() override;
-  void ToggleShuffle() override;
-  void ShowMixer() override;
-  void SetRepeatPoint() override;
-  void SetRepeatEnd() override;
-  void Reverse() override;
-  void Forward() override;
-  void ToggleCoverWindow() override;
-  void ShowVisSelect() override;
-  void PlayPause() override;
-  void LoadSkinLink(int k) override;
-  void WebLink(int k) override;
+  PlayerCommands(Parts parts, AppActions app);
+
+  using CommandExecutor::execute;
+  void execute(int code, const CommandArgument& argument = {}) override;
 
  private:
-  Application& m_app;
+  using Handler = std::function<void(const CommandArgument&)>;
+  void addHandlers();
+  void on(Command command, Handler handler);
+  // Runs `step` once the adds asked for so far are done.
+  void afterScan(std::function<void()> step);
+  void runLink(int code);
+
+  Parts m_parts;
+  AppActions m_app;
+  QHash<int, Handler> m_handlers;
 };
 
 }  // namespace kd

@@ -26,8 +26,8 @@ class StderrSink : public MessageSink {
 void Application::shutDown() {
   if (m_shutDownDone) return;
   m_shutDownDone = true;
-  m_scanner->cancel();
-  m_transport->CleanUP();
+  m_scanner.cancel();
+  m_transport.releaseEngineItem();
   m_timer.stop();
   writeSettings();
   writeLastPlaylist();
@@ -44,7 +44,7 @@ void Application::writeSettings() {
     const int twips = twipsPerPixel();
     WriteWindowPosition(store, m_window->x() * twips, m_window->y() * twips);
   }
-  WriteLastRun(store, m_cover.LastCover(), static_cast<int16_t>(m_playlist.TNum()));
+  WriteLastRun(store, m_cover.LastCover(), static_cast<int16_t>(m_playlist.currentEntry()));
   if (!store.save()) {
     StderrSink().ShowMessage(QStringLiteral("cannot write the settings file ") +
                              SettingsFilePath());

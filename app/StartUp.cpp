@@ -4,7 +4,6 @@
 
 #include "app/Application.h"
 #include "core/SettingsTable.h"
-#include "mediainfo/Mp3Info.h"
 #include "playlist/PlaylistReader.h"
 #include "util/AppPaths.h"
 #include "util/Paths.h"
@@ -15,15 +14,13 @@ void Application::start() {
   readSettings();
   checkConfiguredSkin();
   m_window->show();
-  initSliders();
-  ClearInf(*m_window);
+  initLevels();
   applyDisplaySettings();
-  LoadSkin(m_settings.Skin, true);
-  if (m_settings.StartMin == 1) Hide();
+  loadSkin(m_settings.Skin, true);
+  if (m_settings.StartMin == 1) hide();
   openStartItems();
-  m_playlist.PlShowCount();
   startTimerWhenActive();
-  if (m_settings.AutoPlay == 1) m_adder->whenIdle([this] { m_transport->PlayIt(); });
+  if (m_settings.AutoPlay == 1) m_commands.execute(Command::Play);
 }
 
 void Application::readSettings() {
@@ -52,14 +49,11 @@ void Application::checkConfiguredSkin() {
   }
 }
 
-void Application::initSliders() {
-  m_state.balance = 0.5f;
-  const float volume = m_volume->GetVolume();
-  m_state.SetSliderPos(*m_window, kSliderPosition, 0.0f);
-  m_state.SetSliderPos(*m_window, kSliderVolume, volume);
-  m_state.SetSliderPos(*m_window, kSliderBalance, 0.5f);
-  m_state.SetSliderPos(*m_window, kSliderVolumeBar, volume);
-  m_state.SetSliderPos(*m_window, kSliderRate, 0.5f);
+// The model starts from the output device's levels, centred and at normal speed.
+void Application::initLevels() {
+  m_model.setVolume(m_volume.deviceVolume());
+  m_model.setBalance(PlayerModel::kCentre);
+  m_model.setRate(PlayerModel::kNormalRate);
 }
 
 void Application::applyDisplaySettings() {
@@ -70,8 +64,8 @@ void Application::applyDisplaySettings() {
 
 void Application::openStartItems() {
   if (!m_commandLine.isEmpty()) {
-    m_adder->AddCommandLine(m_commandLine);
-    m_playlist.setTNum(1);
+    m_adder.AddCommandLine(m_commandLine);
+    m_playlist.setCurrentEntry(1);
     return;
   }
   if (m_settings.StartMd == 1) {
@@ -79,15 +73,15 @@ void Application::openStartItems() {
     const QString last = DataFolder() + QStringLiteral("playlist.m3u");
     if (FileExists(last)) {
       PlRead(m_playlist, last, PlaylistReadOptions{m_settings.friendlyNamesOn()});
-      m_playlist.setTNum(ReadLastTrack(m_store));
+      m_playlist.setCurrentEntry(ReadLastTrack(m_store));
     }
     const QString cover = ReadLastCover(m_store);
     if (!cover.isEmpty()) {
       m_cover.LoadCover(cover);
-      m_playlist.setPLCover(cover);
+      m_playlist.setCover(cover);
     }
   } else if (m_settings.StartMd == 2) {
-    m_adder->AddStartFile(m_settings.StartFile);
+    m_adder.AddStartFile(m_settings.StartFile);
   }
 }
 

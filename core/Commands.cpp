@@ -1,72 +1,74 @@
 #include "core/Commands.h"
 
+#include <algorithm>
+
 namespace kd {
 
 namespace {
 
-using T = CommandTarget;
-
-constexpr std::array<CommandRow, kCommandCount> kTable{{
-    {Command::Quit, "Quit", &T::Quit},
-    {Command::Hide, "Hide", &T::Hide},
-    {Command::ToggleHalf, "ToggleHalf", &T::ToggleHalf},
-    {Command::ToggleSmall, "ToggleSmall", &T::ToggleSmall},
-    {Command::ShowPrefs, "ShowPrefs", &T::ShowPrefs},
-    {Command::SelectSkin, "SelectSkin", &T::SelectSkin},
-    {Command::VolumeDown, "VolumeDown", &T::VolumeDown},
-    {Command::VolumeUp, "VolumeUp", &T::VolumeUp},
-    {Command::ToggleMute, "ToggleMute", &T::ToggleMute},
-    {Command::StopIt, "StopIt", &T::StopIt},
-    {Command::PauseIt, "PauseIt", &T::PauseIt},
-    {Command::PlayIt, "PlayIt", &T::PlayIt},
-    {Command::OpenAndPlay, "OpenAndPlay", &T::OpenAndPlay},
-    {Command::PrevTrack, "PrevTrack", &T::PrevTrack},
-    {Command::NextTrack, "NextTrack", &T::NextTrack},
-    {Command::ShowInfo, "ShowInfo", &T::ShowInfo},
-    {Command::PlRemoveSelected, "PlRemoveSelected", &T::PlRemoveSelected},
-    {Command::MoveDown, "PlMoveEntry(+1)", &T::MoveSelectedDown},
-    {Command::MoveUp, "PlMoveEntry(-1)", &T::MoveSelectedUp},
-    {Command::PlClear, "PlClear", &T::PlClear},
-    {Command::PlLoad, "PlLoad", &T::PlLoad},
-    {Command::PlSave, "PlSave", &T::PlSave},
-    {Command::AddFile, "AddFile", &T::AddFile},
-    {Command::AddFromDir, "AddFromDir", &T::AddFromDir},
-    {Command::ToggleIntro, "ToggleIntro", &T::ToggleIntro},
-    {Command::ToggleStopAfter, "ToggleStopAfter", &T::ToggleStopAfter},
-    {Command::ToggleRepeat, "ToggleRepeat", &T::ToggleRepeat},
-    {Command::ToggleShuffle, "ToggleShuffle", &T::ToggleShuffle},
-    {Command::ShowMixer, "ShowMixer", &T::ShowMixer},
-    {Command::SetRepeatPoint, "SetRepeatPoint", &T::SetRepeatPoint},
-    {Command::SetRepeatEnd, "SetRepeatEnd", &T::SetRepeatEnd},
-    {Command::Reverse, "Reverse", &T::Reverse},
-    {Command::Forward, "Forward", &T::Forward},
-    {Command::ToggleCoverWindow, "ToggleCoverWindow", &T::ToggleCoverWindow},
-    {Command::ShowVisSelect, "ShowVisSelect", &T::ShowVisSelect},
-    {Command::PlayPause, "PlayPause", &T::PlayPause},
+constexpr std::array<CommandRow, 41> kTable{{
+    {Command::Quit, "Quit"},
+    {Command::Hide, "Hide"},
+    {Command::ToggleHalf, "ToggleHalf"},
+    {Command::ToggleSmall, "ToggleSmall"},
+    {Command::ShowPrefs, "ShowPrefs"},
+    {Command::SelectSkin, "SelectSkin"},
+    {Command::VolumeDown, "VolumeDown"},
+    {Command::VolumeUp, "VolumeUp"},
+    {Command::ToggleMute, "ToggleMute"},
+    {Command::Stop, "Stop"},
+    {Command::Pause, "Pause"},
+    {Command::Play, "Play"},
+    {Command::OpenAndPlay, "OpenAndPlay"},
+    {Command::PreviousEntry, "PreviousEntry"},
+    {Command::NextEntry, "NextEntry"},
+    {Command::ShowInfo, "ShowInfo"},
+    {Command::RemoveSelected, "RemoveSelected"},
+    {Command::MoveDown, "MoveDown"},
+    {Command::MoveUp, "MoveUp"},
+    {Command::ClearPlaylist, "ClearPlaylist"},
+    {Command::LoadPlaylist, "LoadPlaylist"},
+    {Command::SavePlaylist, "SavePlaylist"},
+    {Command::AddFile, "AddFile"},
+    {Command::AddFolder, "AddFolder"},
+    {Command::ToggleIntro, "ToggleIntro"},
+    {Command::ToggleStopAfterEach, "ToggleStopAfterEach"},
+    {Command::ToggleRepeat, "ToggleRepeat"},
+    {Command::ToggleShuffle, "ToggleShuffle"},
+    {Command::ShowMixer, "ShowMixer"},
+    {Command::SetRepeatPoint, "SetRepeatPoint"},
+    {Command::SetRepeatEnd, "SetRepeatEnd"},
+    {Command::SkipBack, "SkipBack"},
+    {Command::SkipForward, "SkipForward"},
+    {Command::ToggleCoverWindow, "ToggleCoverWindow"},
+    {Command::ShowPlaylistBrowser, "ShowPlaylistBrowser"},
+    {Command::PlayPause, "PlayPause"},
+    {Command::SeekTo, "SeekTo"},
+    {Command::SetVolume, "SetVolume"},
+    {Command::PlayEntry, "PlayEntry"},
+    {Command::OpenPath, "OpenPath"},
+    {Command::EnqueuePath, "EnqueuePath"},
 }};
 
-constexpr bool RowsAreInCodeOrder() {
-  for (int i = 0; i < kCommandCount; ++i) {
-    if (static_cast<int>(kTable[i].code) != i + 1) return false;
+constexpr bool rowsAreInCodeOrder() {
+  for (std::size_t i = 1; i < kTable.size(); ++i) {
+    if (kTable[i - 1].code >= kTable[i].code) return false;
   }
   return true;
 }
-static_assert(RowsAreInCodeOrder(), "row n of the command table must hold code n");
+static_assert(rowsAreInCodeOrder(), "the command table is kept in code order");
 
 }  // namespace
 
-const std::array<CommandRow, kCommandCount>& CommandTable() {
+const std::array<CommandRow, 41>& CommandTable() {
   return kTable;
 }
 
-void DoIt(int code, CommandTarget& target) {
-  if (code >= 1 && code <= kCommandCount) {
-    (target.*kTable[code - 1].action)();
-  } else if (code >= kFirstSkinLink && code < kFirstWebLink) {
-    target.LoadSkinLink(code - 100);
-  } else if (code >= kFirstWebLink && code <= kLastLinkCode) {
-    target.WebLink(code - 100);
-  }
+const CommandRow* FindCommand(int code) {
+  const auto found = std::lower_bound(
+      kTable.begin(), kTable.end(), code,
+      [](const CommandRow& row, int wanted) { return static_cast<int>(row.code) < wanted; });
+  return found != kTable.end() && static_cast<int>(found->code) == code ? &*found : nullptr;
 }
 
 int CommandForKey(QChar typed, const std::array<QChar, 121>& keyMap) {

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <algorithm>
 
-#include "core/PlayerView.h"
 #include "mediainfo/Id3v1.h"
 #include "mediainfo/MpegHeader.h"
 #include "util/Paths.h"
@@ -42,30 +41,21 @@ MpegHeaderInfo examine(qint64 size, ReadAt&& readAt, ID3Info& info) {
   return header;
 }
 
-void show(const MpegHeaderInfo& header, PlayerView& view) {
-  view.SetLabel(kLabelBitrate, header.bitrateText);
-  view.SetDD(kDisplayBitrate, static_cast<double>(header.bitrateKbps));
-  view.SetLabel(kLabelSampleRate, header.sampleRateText);
-  view.SetDD(kDisplaySampleRate, static_cast<double>(header.sampleRateKhz));
-  view.SetLabel(kLabelChannels, header.channelModeText);
-}
-
 }  // namespace
 
-MpegHeaderInfo GetMP3Info(const QString& songPath, ID3Info& info, PlayerView& view) {
-  info.reset();
-  if (songPath.isEmpty() || !FileExists(songPath)) return {};
+std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath) {
+  if (songPath.isEmpty() || !FileExists(songPath)) return std::nullopt;
   QFile file(songPath);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
   const qint64 size = file.size();
-  if (size < kMinimumFileSize) return {};
+  if (size < kMinimumFileSize) return std::nullopt;
 
   const auto readAt = [&file](qint64 pos, qint64 len) {
     return file.seek(pos) ? file.read(len) : QByteArray();
   };
-  const MpegHeaderInfo header = examine(size, readAt, info);
-  show(header, view);
-  return header;
+  Mp3Facts facts;
+  facts.header = examine(size, readAt, facts.tag);
+  return facts;
 }
 
 MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info) {
@@ -78,14 +68,6 @@ MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info) {
     return QByteArray::fromRawData(fileBytes.data() + pos, n);
   };
   return examine(size, readAt, info);
-}
-
-void ClearInf(PlayerView& view) {
-  view.SetLabel(kLabelTime, QStringLiteral(":"));
-  for (int label : {kLabelTrack, kLabelBitrate, kLabelSampleRate, kLabelChannels, kLabelLength}) {
-    view.SetLabel(label, QString());
-  }
-  view.HideSlider(kSliderPosition);
 }
 
 }  // namespace kd

@@ -5,10 +5,9 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace kd {
-
-class PlayerView;
 
 // The tag of the last examined file. Text fields are decoded and cut at
 // their first NUL; blanks that pad a field in the file are kept as they are
@@ -38,19 +37,18 @@ struct MpegHeaderInfo {
   qint64 frameOffset = -1;  // where the first frame starts in the file; -1 when none
 };
 
-// Examines `songPath`: resets `info`, reads the frame header and the tag
-// (the ID3v2 tag headers, at most 72 KiB of audio and the last 128 bytes,
-// never the whole file), writes labels 10-12 and displays 4 and 5; when no
-// frame is found the labels are emptied and the displays get 0. Missing,
-// unreadable or too short (< 256 bytes) files leave the view untouched and
-// `info` reset.
-MpegHeaderInfo GetMP3Info(const QString& songPath, ID3Info& info, PlayerView& view);
+// The header and tag of one MPEG audio file.
+struct Mp3Facts {
+  MpegHeaderInfo header;  // `found` is false when no frame was found
+  ID3Info tag;
+};
 
-// The same examination on the bytes of a whole file held in memory; nothing
-// is displayed.
+// Examines `songPath`: the frame header and the tag (the ID3v2 tag headers,
+// at most 72 KiB of audio and the last 128 bytes, never the whole file).
+// nullopt for missing, unreadable or too short (< 256 bytes) files.
+std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath);
+
+// The same examination on the bytes of a whole file held in memory.
 MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info);
-
-// Empties the track information: label 1 ":", labels 4, 10-13 "", slider 1 hidden.
-void ClearInf(PlayerView& view);
 
 }  // namespace kd

@@ -1,59 +1,65 @@
 #include "playback/ModeCommands.h"
 
-#include "playback/PlayerState.h"
+#include "playback/PlayerModel.h"
 #include "util/Numbers.h"
 
 namespace kd {
 
-void ModeCommands::ToggleIntro() {
-  m_state.flags.Intro = !m_state.flags.Intro;
-  m_state.ShowLights(m_view);
+namespace {
+
+int32_t wholeSeconds(double seconds) {
+  return ClampToInt32(RoundHalfEven(seconds));
 }
 
-void ModeCommands::ToggleStopAfter() {
-  m_state.flags.STP = !m_state.flags.STP;
-  m_state.ShowLights(m_view);
+}  // namespace
+
+void ModeCommands::toggleIntro() {
+  PlayModes modes = m_model.modes();
+  modes.intro = !modes.intro;
+  m_model.setModes(modes);
 }
 
-void ModeCommands::ToggleShuffle() {
-  m_state.flags.Shuffle = !m_state.flags.Shuffle;
-  m_state.flags.Random = !m_state.flags.Random;
-  m_state.ShowLights(m_view);
+void ModeCommands::toggleStopAfterEach() {
+  PlayModes modes = m_model.modes();
+  modes.stopAfterEach = !modes.stopAfterEach;
+  m_model.setModes(modes);
 }
 
-void ModeCommands::ToggleRepeat() {
-  m_state.flags.Repeat = !m_state.flags.Repeat;
-  m_state.ShowLights(m_view);
+void ModeCommands::toggleShuffle() {
+  PlayModes modes = m_model.modes();
+  modes.shuffle = !modes.shuffle;
+  m_model.setModes(modes);
 }
 
-void ModeCommands::ToggleTimeFlag() {
-  m_state.TimeFlag = !m_state.TimeFlag;
-  // The next tick rewrites the time in its new form.
-  m_state.shownTimeText.clear();
+void ModeCommands::toggleRepeat() {
+  PlayModes modes = m_model.modes();
+  modes.repeat = !modes.repeat;
+  m_model.setModes(modes);
+}
+
+void ModeCommands::toggleTimeDirection() {
+  m_model.setTimeCountsDown(!m_model.timeCountsDown());
 }
 
 void ModeCommands::setPointA() {
-  m_state.RptA = ClampToInt32(RoundHalfEven(m_state.Elapsed));
-  m_state.flags.RptB = 0;
+  m_model.setRepeatPoints(wholeSeconds(m_model.position()), 0);
 }
 
-void ModeCommands::SetRepeatPoint(bool skinHasEndButton) {
+void ModeCommands::setRepeatPoint(bool skinHasEndButton) {
+  const int32_t start = m_model.repeatStart();
   if (skinHasEndButton) {
     setPointA();
-  } else if (m_state.RptA > 0 && m_state.flags.RptB == 0) {
-    SetRepeatEnd();
-  } else if (m_state.RptA > 0) {
-    m_state.RptA = 0;
-    m_state.flags.RptB = 0;
+  } else if (start > 0 && m_model.repeatEnd() == 0) {
+    setRepeatEnd();
+  } else if (start > 0) {
+    m_model.setRepeatPoints(0, 0);
   } else {
     setPointA();
   }
-  m_state.ShowLights(m_view);
 }
 
-void ModeCommands::SetRepeatEnd() {
-  m_state.flags.RptB = ClampToInt32(RoundHalfEven(m_state.Elapsed));
-  m_state.ShowLights(m_view);
+void ModeCommands::setRepeatEnd() {
+  m_model.setRepeatPoints(m_model.repeatStart(), wholeSeconds(m_model.position()));
 }
 
 }  // namespace kd

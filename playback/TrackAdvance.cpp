@@ -1,13 +1,18 @@
 #include "playback/TrackAdvance.h"
 
-#include <QRandomGenerator>
+#include <QTime>
 #include <algorithm>
+#include <memory>
+#include <random>
 
 namespace kd {
 
+// Seeded from the time of day: a player's users expect a new order each run.
 RandomSource DefaultRandomSource() {
-  return [](int n) {
-    return n < 1 ? 1 : static_cast<int>(QRandomGenerator::global()->bounded(n)) + 1;
+  auto generator = std::make_shared<std::mt19937>(QTime::currentTime().msecsSinceStartOfDay());
+  return [generator](int n) {
+    if (n < 1) return 1;
+    return std::uniform_int_distribution<int>(1, n)(*generator);
   };
 }
 

@@ -8,7 +8,7 @@ namespace kd {
 // Returns a whole number from 1 to n with equal chance.
 using RandomSource = std::function<int(int n)>;
 
-// A source seeded from the system.
+// A source seeded from the time of day.
 RandomSource DefaultRandomSource();
 
 // The entry (1-based) to play after entry `tnum` of `count`: the same one with

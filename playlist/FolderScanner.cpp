@@ -80,10 +80,7 @@ void FolderScanner::pump() {
 
 void FolderScanner::startScan(const Job& job) {
   const int room = Playlist::kMaxEntries - m_playlist.count();
-  if (room <= 0) {
-    m_playlist.PlShowCount();
-    return;
-  }
+  if (room <= 0) return;
   m_scanning = true;
   m_busySinceIdle = true;
   m_stop = false;
@@ -128,13 +125,11 @@ void FolderScanner::deliver(QList<PlaylistEntry> batch) {
   const int added = m_playlist.appendBatch(std::move(batch));
   // The playlist filled up (entries may have come from elsewhere meanwhile).
   if (added < offered) m_stop = true;
-  m_playlist.PlShowCount();
 }
 
 void FolderScanner::scanDone() {
   if (m_worker.joinable()) m_worker.join();
   m_scanning = false;
-  m_playlist.PlShowCount();
   pump();
 }
 

@@ -31,10 +31,7 @@ void MediaAdder::setAddItem(const QString& name, const QString& path, const QStr
 
 void MediaAdder::PlAddEntry() {
   Playlist& playlist = m_playlist;
-  if (m_addName.isEmpty()) {
-    m_scanner.then([&playlist] { playlist.PlShowCount(); });
-    return;
-  }
+  if (m_addName.isEmpty()) return;
   // A folder is scanned whatever its name, even one called "x.m3u".
   if (QFileInfo(m_addPath).isDir()) {
     m_scanner.scan(m_addPath, m_settings.ValidExt, friendlyNames());
@@ -48,8 +45,7 @@ void MediaAdder::PlAddEntry() {
   }
   if (IsPicture(m_addPath)) m_addTitle += QLatin1String(" (picture)");
   m_scanner.then([&playlist, entry = PlaylistEntry{m_addTitle, m_addPath}] {
-    if (playlist.append(entry) && playlist.TNum() == 0) playlist.setTNum(1);
-    playlist.PlShowCount();
+    if (playlist.append(entry) && playlist.currentEntry() == 0) playlist.setCurrentEntry(1);
   });
 }
 
@@ -74,18 +70,25 @@ void MediaAdder::AddFromDir() {
   const QString folder =
       m_dialogs ? m_dialogs->BrowseFolder(QString::fromUtf8(kFolderPrompt)) : QString();
   if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
-  Playlist& playlist = m_playlist;
-  m_scanner.then([&playlist] { playlist.PlShowCount(); });
 }
 
 void MediaAdder::OpenAndPlay() {
   AskMediaFile();
   if (m_addName.isEmpty()) return;
+  replaceAndPlay();
+}
+
+void MediaAdder::OpenAndPlayPath(const QString& path) {
+  setAddItem(GetFileName(path), path, FriendlyName(path, friendlyNames()));
+  replaceAndPlay();
+}
+
+void MediaAdder::replaceAndPlay() {
   Playlist& playlist = m_playlist;
-  m_scanner.then([&playlist] { playlist.PlClear(); });
+  m_scanner.then([&playlist] { playlist.clear(); });
   PlAddEntry();
   m_scanner.then([this] {
-    m_playlist.setTNum(1);
+    m_playlist.setCurrentEntry(1);
     if (m_play) m_play();
   });
 }
@@ -112,7 +115,7 @@ void MediaAdder::AddCommandLine(const QString& argument) {
   setAddItem(QString::fromUtf8(kCommandLineName), path, FriendlyName(path, friendlyNames()));
   PlAddEntry();
   Playlist& playlist = m_playlist;
-  m_scanner.then([&playlist] { playlist.setTNum(1); });
+  m_scanner.then([&playlist] { playlist.setCurrentEntry(1); });
 }
 
 void MediaAdder::AddStartFile(const QString& startFile) {

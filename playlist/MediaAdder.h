@@ -38,7 +38,7 @@ class MediaAdder {
 
   // Without dialogs, every dialog counts as cancelled.
   void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
-  // Starts playing entry TNum.
+  // Starts playing the current entry.
   void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
 
   // The item PlAddEntry adds: its file title ("" = nothing to add), its full
@@ -52,7 +52,7 @@ class MediaAdder {
   // now; a path ending in ".m3u" or ".pls" (any case) is read as a playlist
   // and appended; anything else is one entry whatever its extension, even a
   // file that does not exist (playing it marks it not found), with
-  // " (picture)" added to the title of a picture, and TNum 1 when it was 0.
+  // " (picture)" added to the title of a picture, and the current entry 1 when it was 0.
   // The entry count is published in every case.
   void PlAddEntry();
 
@@ -66,6 +66,9 @@ class MediaAdder {
   // Command 13: the open-file dialog; then the playlist holds only the
   // chosen item and it plays. Cancel changes nothing.
   void OpenAndPlay();
+  // The same with `path` (a file, folder, playlist or address) instead of
+  // the dialog's choice.
+  void OpenAndPlayPath(const QString& path);
   // Command 23: the open-file dialog, then PlAddEntry.
   void AddFile();
   // Command 24.
@@ -75,7 +78,7 @@ class MediaAdder {
   void AddDropped(const QStringList& paths);
 
   // Start-up: the command-line argument (a relative path is taken from the
-  // current folder), then TNum 1.
+  // current folder), then the current entry 1.
   void AddCommandLine(const QString& argument);
   // Start-up in start mode 2: the configured start file or folder.
   void AddStartFile(const QString& startFile);
@@ -86,6 +89,8 @@ class MediaAdder {
 
  private:
   bool friendlyNames() const;
+  // The playlist holds only the item being added, and it plays.
+  void replaceAndPlay();
 
   Playlist& m_playlist;
   Settings& m_settings;

@@ -5,7 +5,25 @@
 
 namespace kd {
 
-Playlist::Playlist(QObject* parent) : QAbstractListModel(parent) {}
+Playlist::Playlist(QObject* parent) : QAbstractListModel(parent) {
+  // Whatever changed the rows, the count is announced once per change.
+  const auto announceCount = [this] { emit countChanged(count()); };
+  connect(this, &QAbstractItemModel::rowsInserted, this, announceCount);
+  connect(this, &QAbstractItemModel::rowsRemoved, this, announceCount);
+  connect(this, &QAbstractItemModel::modelReset, this, announceCount);
+}
+
+void Playlist::setCurrentEntry(int entry) {
+  if (entry == m_currentEntry) return;
+  m_currentEntry = entry;
+  emit currentEntryChanged(entry);
+}
+
+void Playlist::setCover(const QString& path) {
+  if (path == m_cover) return;
+  m_cover = path;
+  emit coverChanged(path);
+}
 
 bool Playlist::append(const PlaylistEntry& entry) {
   if (isFull()) return false;
@@ -60,19 +78,18 @@ void Playlist::setTitle(const QString& title) {
   emit titleChanged(m_title);
 }
 
-void Playlist::PlClear() {
+void Playlist::clear() {
   beginResetModel();
   m_entries.clear();
   endResetModel();
-  m_tnum = 1;
-  m_plCover.clear();
+  setCurrentEntry(1);
+  setCover(QString());
   setSelectedIndex(-1);
   emit cleared();
   setTitle(QStringLiteral("untitled"));
-  PlShowCount();
 }
 
-void Playlist::PlRemoveEntry(int index) {
+void Playlist::removeEntry(int index) {
   if (index >= 0 && index < count()) {
     beginRemoveRows(QModelIndex(), index, index);
     m_entries.removeAt(index);
@@ -85,14 +102,13 @@ void Playlist::PlRemoveEntry(int index) {
     m_selected = index;
     emit selectionChanged(m_selected);
   }
-  PlShowCount();
 }
 
-void Playlist::PlRemoveSelected() {
-  PlRemoveEntry(m_selected);
+void Playlist::removeSelected() {
+  removeEntry(m_selected);
 }
 
-void Playlist::PlMoveEntry(int d) {
+void Playlist::moveSelected(int d) {
   const int i = m_selected;
   const int j = i + d;
   // Without a selection there is nothing to move.
@@ -102,10 +118,6 @@ void Playlist::PlMoveEntry(int d) {
   const QModelIndex b = index(std::max(i, j));
   emit dataChanged(a, b, {Qt::DisplayRole, PathRole});
   setSelectedIndex(j);
-}
-
-void Playlist::PlShowCount() {
-  emit countChanged(count());
 }
 
 int Playlist::rowCount(const QModelIndex& parent) const {

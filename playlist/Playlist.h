@@ -37,9 +37,10 @@ class Playlist : public QAbstractListModel {
   void setEntryName(int index, const QString& name);
   void setEntryPath(int index, const QString& path);
 
-  // The current track, 1-based (TNum); 0 means none.
-  int TNum() const { return m_tnum; }
-  void setTNum(int tnum) { m_tnum = tnum; }
+  // The current entry, 1-based; 0 means none. It may point past the end
+  // (the player then stops at the first).
+  int currentEntry() const { return m_currentEntry; }
+  void setCurrentEntry(int entry);
 
   // The selected entry (0-based, -1 = none).
   int selectedIndex() const { return m_selected; }
@@ -50,25 +51,26 @@ class Playlist : public QAbstractListModel {
   void setTitle(const QString& title);
 
   // The picture that belongs to the loaded playlist.
-  QString PLCover() const { return m_plCover; }
-  void setPLCover(const QString& path) { m_plCover = path; }
+  QString cover() const { return m_cover; }
+  void setCover(const QString& path);
 
-  // Empties the list, TNum = 1, title "untitled", no playlist picture.
-  void PlClear();
+  // Empties the list, current entry 1, title "untitled", no playlist picture.
+  void clear();
   // Removes entry `index` when it exists and selects the entry that took its
   // place (or the new last one); the count is published either way.
-  void PlRemoveEntry(int index);
-  void PlRemoveSelected();
+  void removeEntry(int index);
+  void removeSelected();
   // Swaps the selected entry with the one `d` places away; the selection follows.
-  void PlMoveEntry(int d);
-  // Publishes the entry count (label 16).
-  void PlShowCount();
+  void moveSelected(int d);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  signals:
+  // After every change of the rows.
   void countChanged(int count);
+  void currentEntryChanged(int entry);
+  void coverChanged(const QString& path);
   void titleChanged(const QString& title);
   void selectionChanged(int index);
   // The list was cleared: cover pictures shown for it are to be emptied too.
@@ -76,10 +78,10 @@ class Playlist : public QAbstractListModel {
 
  private:
   QList<PlaylistEntry> m_entries;
-  int m_tnum = 1;
+  int m_currentEntry = 1;
   int m_selected = -1;
   QString m_title = QStringLiteral("untitled");
-  QString m_plCover;
+  QString m_cover;
 };
 
 }  // namespace kd

@@ -38,10 +38,10 @@ void PlaylistDialogs::PlLoad() {
   const bool autoPlay = m_settings.AutoPlay == 1;
   const PlaylistReadOptions options{m_settings.friendlyNamesOn()};
   m_scanner.then([this, file, clearFirst, autoPlay, options] {
-    if (clearFirst) m_playlist.PlClear();
+    if (clearFirst) m_playlist.clear();
     PlRead(m_playlist, file, options);
     if (autoPlay) {
-      m_playlist.setTNum(1);
+      m_playlist.setCurrentEntry(1);
       if (m_play) m_play();
     }
   });

@@ -28,7 +28,7 @@ class PlaylistDialogs {
 
   // Without dialogs, every dialog counts as cancelled.
   void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
-  // Starts playing entry TNum.
+  // Starts playing the current entry.
   void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
 
   // Asks for a playlist file and reads it into the playlist: cleared first

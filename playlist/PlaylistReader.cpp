@@ -24,7 +24,7 @@ QByteArray ReadRegularFile(const QString& path) {
 void PlRead(Playlist& playlist, const QString& file, const PlaylistReadOptions& options) {
   const QString dir = AddBackslash(GetDirPart(file));
   playlist.setTitle(FriendlyName(file, options.friendlyNames));
-  playlist.setPLCover(FindPicture(StripExtension(file)));
+  playlist.setCover(FindPicture(StripExtension(file)));
 
   const PlaylistFormat format = PlaylistFormatOf(file);
   const int room = Playlist::kMaxEntries - playlist.count();
@@ -32,7 +32,6 @@ void PlRead(Playlist& playlist, const QString& file, const PlaylistReadOptions& 
     const QByteArray bytes = ReadRegularFile(file);
     playlist.appendBatch(ParsePlaylist(bytes, format, dir, options, room));
   }
-  playlist.PlShowCount();
 }
 
 }  // namespace kd

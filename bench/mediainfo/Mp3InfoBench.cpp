@@ -1,11 +1,10 @@
-// GetMP3Info on 10 MB files: it must cost the same whatever the file's size,
+// ReadMp3Facts on 10 MB files: it must cost the same whatever the file's size,
 // since only the tag headers, one window of audio and the last 128 bytes are read.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/PlayerView.h"
 #include "mediainfo/Mp3Info.h"
 #include "mediainfo/MpegHeader.h"
 #include "util/TextCodec.h"
@@ -13,19 +12,6 @@
 namespace {
 
 using namespace kd;
-
-class NullView : public PlayerView {
- public:
-  void SetLabel(int, const QString& text) override { benchmark::DoNotOptimize(text.size()); }
-  QString LabelText(int) const override { return {}; }
-  void SetDD(int, double value) override { benchmark::DoNotOptimize(value); }
-  void SetDD(int, const QString&) override {}
-  void ShowLights(const ModeFlags&) override {}
-  void SetSliderPos(int, float) override {}
-  void ShowSlider(int) override {}
-  void HideSlider(int) override {}
-  bool IsSliderVisible(int) const override { return false; }
-};
 
 constexpr qint64 kFileSize = 10 * 1024 * 1024;
 
@@ -72,30 +58,27 @@ QString makeFile(const QString& name, bool withFrames) {
   return path;
 }
 
-void BM_GetMP3Info_10MB(benchmark::State& state) {
+void BM_ReadMp3Facts_10MB(benchmark::State& state) {
   const QString path = makeFile(QStringLiteral("song.mp3"), true);
-  NullView view;
-  ID3Info info;
   for (auto _ : state) {
-    const MpegHeaderInfo header = GetMP3Info(path, info, view);
-    if (!header.found || !info.present) state.SkipWithError("fixture not recognised");
-    benchmark::DoNotOptimize(header);
+    const std::optional<Mp3Facts> facts = ReadMp3Facts(path);
+    if (!facts || !facts->header.found || !facts->tag.present)
+      state.SkipWithError("fixture not recognised");
+    benchmark::DoNotOptimize(facts);
   }
 }
-BENCHMARK(BM_GetMP3Info_10MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadMp3Facts_10MB)->Unit(benchmark::kMicrosecond);
 
 // No frame anywhere: the whole 64 KiB window is searched.
-void BM_GetMP3Info_10MB_NoFrame(benchmark::State& state) {
+void BM_ReadMp3Facts_10MB_NoFrame(benchmark::State& state) {
   const QString path = makeFile(QStringLiteral("noise.mp3"), false);
-  NullView view;
-  ID3Info info;
   for (auto _ : state) {
-    const MpegHeaderInfo header = GetMP3Info(path, info, view);
-    if (header.found) state.SkipWithError("noise taken for a frame");
-    benchmark::DoNotOptimize(header);
+    const std::optional<Mp3Facts> facts = ReadMp3Facts(path);
+    if (!facts || facts->header.found) state.SkipWithError("noise taken for a frame");
+    benchmark::DoNotOptimize(facts);
   }
 }
-BENCHMARK(BM_GetMP3Info_10MB_NoFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadMp3Facts_10MB_NoFrame)->Unit(benchmark::kMicrosecond);
 
 // The pure search over a window of lone 0xFF bytes: every byte a candidate.
 void BM_FindFirstFrame_EverySyncFalse(benchmark::State& state) {

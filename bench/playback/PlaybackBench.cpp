@@ -1,6 +1,6 @@
 // The cost of one position tick while an item plays: the engine position is
-// read, the time text is rebuilt once a second and the position knob moves on
-// every tick.
+// read into the model, and the skin presenter rebuilds the time text once a
+// second and moves the position knob on every tick.
 
 #include <benchmark/benchmark.h>
 
@@ -10,28 +10,28 @@
 
 #include "core/Settings.h"
 #include "mediainfo/CoverHooks.h"
-#include "playback/PlayerState.h"
+#include "playback/PlayerModel.h"
 #include "playback/PositionTick.h"
 #include "playback/PositionTimer.h"
 #include "playback/Transport.h"
 #include "playlist/Playlist.h"
+#include "skin/SkinPresenter.h"
+#include "skin/SkinView.h"
 #include "tests/playback/FakeMediaEngine.h"
 #include "util/MessageSink.h"
 
 namespace {
 
 // A view that keeps only what a skinned window keeps: the last texts.
-class QuietView : public kd::PlayerView {
+class QuietView : public kd::SkinView {
  public:
-  void SetLabel(int index, const QString& text) override { m_labels[index] = text; }
-  QString LabelText(int index) const override { return m_labels[index]; }
-  void SetDD(int, double value) override { benchmark::DoNotOptimize(value); }
-  void SetDD(int, const QString& value) override { benchmark::DoNotOptimize(value.size()); }
-  void ShowLights(const kd::ModeFlags&) override {}
-  void SetSliderPos(int, float value) override { benchmark::DoNotOptimize(value); }
-  void ShowSlider(int) override {}
-  void HideSlider(int) override {}
-  bool IsSliderVisible(int) const override { return true; }
+  void setLabelText(int index, const QString& text) override { m_labels[index] = text; }
+  void drawDisplay(int, double value) override { benchmark::DoNotOptimize(value); }
+  void drawDisplay(int, const QString& text) override { benchmark::DoNotOptimize(text.size()); }
+  void showLights(const kd::LightStates&) override {}
+  void placeKnob(int, float value) override { benchmark::DoNotOptimize(value); }
+  void setKnobShown(int, bool) override {}
+  void setDisplayRedraw(std::function<void()>) override {}
 
  private:
   QString m_labels[51];
@@ -59,21 +59,23 @@ void BM_TickWhilePlaying(benchmark::State& bench) {
   QuietView view;
   kd::Playlist playlist;
   playlist.append({"Song", path});
-  kd::PlayerState state;
+  kd::PlayerModel model;
+  kd::SkinPresenter presenter(model, playlist, view);
   kd::Settings settings;
   NoMessages messages;
   kd::CoverHooks covers;
   kd::PositionTimer timer([&clock] { return clock.now; });
-  kd::Transport transport(state, playlist, view, engine, timer, messages, covers, settings);
-  kd::PositionTick tick(transport, view, timer);
-  transport.PlayIt();
+  kd::Transport transport(model, playlist, engine, timer, messages, covers, settings);
+  kd::PositionTick tick(transport, timer, kd::DefaultRandomSource());
+  transport.play();
   timer.stop();  // the benchmark drives the ticks itself
 
   for (auto _ : bench) {
     clock.now += kd::PositionTimer::kIntervalMs / 1000.0;
-    tick.Tick();
+    tick.tick();
   }
-  if (playlist.TNum() != 1 || !state.flags.Playing) bench.SkipWithError("the item did not play");
+  if (playlist.currentEntry() != 1 || !model.isActive())
+    bench.SkipWithError("the item did not play");
 }
 BENCHMARK(BM_TickWhilePlaying);
 

@@ -44,7 +44,7 @@ void BM_TimeDisplay(benchmark::State& state) {
   if (DefaultSkin() == nullptr) return state.SkipWithError("default.skin not built");
   SkinnedWindow skinned;
   int seconds = 0;
-  for (auto _ : state) skinned.window.SetDD(kDisplayTime, double(seconds++ % 6000));
+  for (auto _ : state) skinned.window.drawDisplay(kDisplayTime, double(seconds++ % 6000));
 }
 BENCHMARK(BM_TimeDisplay);
 
@@ -54,7 +54,7 @@ void BM_ScrollingTitle(benchmark::State& state) {
   SkinnedWindow skinned;
   skinned.window.setScrollName(1);
   const QString title = QStringLiteral("Kavoro Deck - A Rather Long Sample Track Title");
-  for (auto _ : state) skinned.window.SetDD(kDisplayTitle, title);
+  for (auto _ : state) skinned.window.drawDisplay(kDisplayTitle, title);
 }
 BENCHMARK(BM_ScrollingTitle);
 
@@ -63,7 +63,7 @@ void BM_PositionKnob(benchmark::State& state) {
   if (DefaultSkin() == nullptr) return state.SkipWithError("default.skin not built");
   SkinnedWindow skinned;
   int step = 0;
-  for (auto _ : state) skinned.window.SetSliderPos(kSliderPosition, float(step++ % 397) / 396.f);
+  for (auto _ : state) skinned.window.placeKnob(kSliderPosition, float(step++ % 397) / 396.f);
 }
 BENCHMARK(BM_PositionKnob);
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/PlayerView.h"
 #include "skin/DisplayText.h"
+#include "skin/SkinView.h"
 #include "util/TextForms.h"
 
 namespace kd {
@@ -67,11 +67,11 @@ void DisplaySurface::setAmPmTexts(const QString& am, const QString& pm) {
   m_pm = pm;
 }
 
-DisplaySurface::Drawn DisplaySurface::SetDD(int index, double value) {
+DisplaySurface::Drawn DisplaySurface::drawDisplay(int index, double value) {
   return draw(index, value);
 }
 
-DisplaySurface::Drawn DisplaySurface::SetDD(int index, const QString& value) {
+DisplaySurface::Drawn DisplaySurface::drawDisplay(int index, const QString& value) {
   return draw(index, value);
 }
 

@@ -46,8 +46,8 @@ class DisplaySurface {
 
   // Draws display `index` with a number or a text by its format (see
   // skin/DisplayText.h); a display that is not shown draws nothing.
-  Drawn SetDD(int index, double value);
-  Drawn SetDD(int index, const QString& value);
+  Drawn drawDisplay(int index, double value);
+  Drawn drawDisplay(int index, const QString& value);
 
   // Settings the displays read: TimeFmt (0 = 12-hour clock) and ScrollName
   // (1 = the title scrolls).

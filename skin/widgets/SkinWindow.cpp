@@ -123,9 +123,9 @@ void SkinWindow::applySkin(const SkinDocument& doc) {
 
   m_HFlag = 0;
   m_Small = 0;
-  Form_Paint();
-  ShowLights(m_flags);
-  for (int n = 1; n <= kSkinSliderCount; ++n) SetSliderPos(n, m_sliderValues[n]);
+  redrawDisplays();
+  showLights(m_lightStates);
+  for (int n = 1; n <= kSkinSliderCount; ++n) placeKnob(n, m_sliderValues[n]);
   update();
 }
 
@@ -255,51 +255,40 @@ QString SkinWindow::SkinLink(int k) const {
   return k >= 1 && k <= kSkinLinkCount ? m_links[size_t(k)] : QString();
 }
 
-// ---------------------------------------------------------------- PlayerView
+// ---------------------------------------------------------------- SkinView
 
-void SkinWindow::SetLabel(int index, const QString& text) {
+void SkinWindow::setLabelText(int index, const QString& text) {
   if (index < 1 || index > kSkinLabelCount) return;
   m_labels[index]->setText(text);
 }
 
-QString SkinWindow::LabelText(int index) const {
-  if (index < 1 || index > kSkinLabelCount) return {};
-  return m_labels[index]->text();
+void SkinWindow::drawDisplay(int index, double value) {
+  drawn(m_surface.drawDisplay(index, value));
 }
 
-void SkinWindow::SetDD(int index, double value) {
-  drawn(m_surface.SetDD(index, value));
-}
-
-void SkinWindow::SetDD(int index, const QString& value) {
-  drawn(m_surface.SetDD(index, value));
+void SkinWindow::drawDisplay(int index, const QString& text) {
+  drawn(m_surface.drawDisplay(index, text));
 }
 
 void SkinWindow::drawn(const DisplaySurface::Drawn& result) {
-  if (result.label9) SetLabel(kLabelAmPm, *result.label9);
+  if (result.label9) setLabelText(kLabelAmPm, *result.label9);
   if (!result.area.isEmpty()) update(result.area);
 }
 
-void SkinWindow::Form_Paint() {
-  const PaintValues values = m_paintValues ? m_paintValues() : PaintValues{};
-  SetDD(kDisplayTime, double(values.timeSeconds));
-  SetDD(kDisplayTrack, double(values.TNum));
-  SetDD(kDisplayClock, 0.0);
-  SetDD(kDisplayBitrate, LeadingNumber(LabelText(kLabelBitrate)));
-  SetDD(kDisplaySampleRate, LeadingNumber(LabelText(kLabelSampleRate)));
-  SetDD(kDisplayTitle, values.SongName);
+void SkinWindow::redrawDisplays() {
+  drawDisplay(kDisplayClock, 0.0);
   // The clock label in the user's own 12- or 24-hour form.
-  SetLabel(kLabelClock, ClockLabelText(m_surface.now(), m_surface.timeFmt(), m_surface.amText(),
-                                       m_surface.pmText()));
+  setLabelText(kLabelClock, ClockLabelText(m_surface.now(), m_surface.timeFmt(), m_surface.amText(),
+                                           m_surface.pmText()));
+  if (m_displayRedraw) m_displayRedraw();
 }
 
-void SkinWindow::ShowLights(const ModeFlags& flags) {
-  m_flags = flags;
-  const auto table = LightTable(flags);
-  for (int n = 1; n <= kSkinLightCount; ++n) m_lights[n]->setVisible(table[size_t(n)]);
+void SkinWindow::showLights(const LightStates& lights) {
+  m_lightStates = lights;
+  for (int n = 1; n <= kSkinLightCount; ++n) m_lights[n]->setVisible(lights[size_t(n)]);
 }
 
-void SkinWindow::SetSliderPos(int index, float value) {
+void SkinWindow::placeKnob(int index, float value) {
   if (index < 0 || index > kSkinSliderCount) return;
   m_sliderValues[size_t(index)] = value;
   if (index == 0) return;
@@ -327,18 +316,18 @@ void SkinWindow::SetSliderPos(int index, float value) {
   m_knobPlaced[index] = true;
 }
 
-void SkinWindow::ShowSlider(int index) {
-  if (index < 1 || index > kSkinSliderCount || !m_sliderDefined[index]) return;
-  m_knobs[index]->show();
-  SetSliderPos(index, m_sliderValues[index]);
-}
-
-void SkinWindow::HideSlider(int index) {
+void SkinWindow::setKnobShown(int index, bool shown) {
   if (index < 1 || index > kSkinSliderCount) return;
-  m_knobs[index]->hide();
+  if (!shown) {
+    m_knobs[index]->hide();
+    return;
+  }
+  if (!m_sliderDefined[index]) return;
+  m_knobs[index]->show();
+  placeKnob(index, m_sliderValues[index]);
 }
 
-bool SkinWindow::IsSliderVisible(int index) const {
+bool SkinWindow::isKnobShown(int index) const {
   if (index < 1 || index > kSkinSliderCount) return false;
   return m_knobs[index]->isVisibleTo(this);
 }
@@ -402,7 +391,7 @@ void SkinWindow::paintEvent(QPaintEvent* event) {
 
 void SkinWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  Form_Paint();
+  redrawDisplays();
 }
 
 // ---------------------------------------------------------------- placement

@@ -1,8 +1,9 @@
 #pragma once
 // The skinned main window: a frameless top-level window whose size, bitmap,
-// background colour, outline and elements come from the applied skin. It
-// shows what the player publishes through PlayerView and the cover through
-// SkinCoverSink, and reports what the user does through SkinWindowHandler.
+// background colour, outline and elements come from the applied skin. The
+// skin presenter drives its elements through SkinView, the cover shows
+// through SkinCoverSink, and it reports what the user does through
+// SkinWindowHandler.
 //
 // The element pools (120 buttons, 50 labels, 6 display anchors, 5 knobs, 18
 // lights, the playlist box, the cover image, the pressed-button image) are
@@ -16,9 +17,9 @@
 #include <functional>
 #include <optional>
 
-#include "core/PlayerView.h"
 #include "mediainfo/SkinCoverSink.h"
 #include "skin/SkinDocument.h"
+#include "skin/SkinView.h"
 #include "skin/widgets/DisplaySurface.h"
 #include "skin/widgets/WindowSnap.h"
 
@@ -35,16 +36,9 @@ class IndicatorLight;
 class SkinTextLabel;
 class SkinWindowHandler;
 
-class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
+class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   Q_OBJECT
  public:
-  // What a repaint draws on displays 1, 2 and 6.
-  struct PaintValues {
-    int32_t timeSeconds = 0;  // the playing time as the position tick last showed it
-    int TNum = 0;
-    QString SongName;
-  };
-
   explicit SkinWindow(QWidget* parent = nullptr);
   ~SkinWindow() override;
 
@@ -52,7 +46,6 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
   void setHandler(SkinWindowHandler* handler);
   // The playlist the playlist box shows.
   void setPlaylist(Playlist* playlist);
-  void setPaintValues(std::function<PaintValues()> values) { m_paintValues = std::move(values); }
 
   // Settings the window reads: WinSnap (non-zero: snap after a drag),
   // TimeFmt (0 = 12-hour clock), ScrollName (1 = the title scrolls).
@@ -67,7 +60,7 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
   // skin's normal size kept on screen, sets colour, pictures, elements and
   // shape, resets the size toggles, repaints the displays, shows the lights
   // for the flags last given and places the knobs at their stored values. A
-  // document whose load failed changes nothing.
+  // document whose load failed changes nothing. The displays are drawn again.
   void applySkin(const SkinDocument& doc);
 
   // The skin's three sizes: 0 normal, 1 alternate, 2 small.
@@ -93,8 +86,8 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
   const QImage& resourceBitmap() const { return m_surface.resourceBitmap(); }
   const QImage& backBuffer() const { return m_surface.backBuffer(); }
 
-  // Redraws displays 1 to 6 and writes the clock to label 3.
-  void Form_Paint();
+  // Redraws the clock display and label, then asks for every other display.
+  void redrawDisplays();
 
   // Into or out of the always-on-top layer, keeping place and size; nothing
   // happens when the window already is where it is asked to be.
@@ -107,16 +100,17 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
   // Screen metrics the placement uses; by default those of the window's screen.
   void setScreenOverride(std::optional<QRect> available, std::optional<TwipScale> scale);
 
-  // PlayerView
-  void SetLabel(int index, const QString& text) override;
-  QString LabelText(int index) const override;
-  void SetDD(int index, double value) override;
-  void SetDD(int index, const QString& value) override;
-  void ShowLights(const ModeFlags& flags) override;
-  void SetSliderPos(int index, float value) override;
-  void ShowSlider(int index) override;
-  void HideSlider(int index) override;
-  bool IsSliderVisible(int index) const override;
+  // SkinView
+  void setLabelText(int index, const QString& text) override;
+  void drawDisplay(int index, double value) override;
+  void drawDisplay(int index, const QString& text) override;
+  void showLights(const LightStates& lights) override;
+  void placeKnob(int index, float value) override;
+  void setKnobShown(int index, bool shown) override;
+  void setDisplayRedraw(std::function<void()> redraw) override {
+    m_displayRedraw = std::move(redraw);
+  }
+  bool isKnobShown(int index) const;
 
   // SkinCoverSink
   bool isCoverImageVisible() const override;
@@ -173,7 +167,7 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
 
   DisplaySurface m_surface;
   SkinWindowHandler* m_handler = nullptr;
-  std::function<PaintValues()> m_paintValues;
+  std::function<void()> m_displayRedraw;
 
   std::array<ButtonZone*, kSkinButtonCount + 1> m_buttons{};
   std::array<SkinTextLabel*, kSkinLabelCount + 1> m_labels{};
@@ -197,7 +191,7 @@ class SkinWindow : public QWidget, public PlayerView, public SkinCoverSink {
   std::array<bool, kSkinSliderCount + 1> m_knobPlaced{};
   QString m_skinInfo;
   std::optional<QRegion> m_shape;
-  ModeFlags m_flags;
+  LightStates m_lightStates{};
 
   int16_t m_HFlag = 0;
   int16_t m_Small = 0;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/PlayerView.h"
+#include "skin/SkinView.h"
 #include "util/Numbers.h"
 
 namespace kd {

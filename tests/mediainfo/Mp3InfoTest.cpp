@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QMap>
-#include <QSet>
 
 #include "MpegFixtures.h"
-#include "core/PlayerView.h"
 #include "mediainfo/Mp3Info.h"
 #include "mediainfo/MpegHeader.h"
 #include "support/TempDir.h"
@@ -15,31 +12,6 @@ using namespace kd;
 using namespace kd::test;
 
 namespace {
-
-// Records what the player logic writes; `writes` counts every change.
-class RecordingPlayerView : public PlayerView {
- public:
-  void SetLabel(int index, const QString& text) override {
-    labels[index] = text;
-    ++writes;
-  }
-  QString LabelText(int index) const override { return labels.value(index); }
-  void SetDD(int index, double value) override {
-    displays[index] = value;
-    ++writes;
-  }
-  void SetDD(int, const QString&) override { ++writes; }
-  void ShowLights(const ModeFlags&) override { ++writes; }
-  void SetSliderPos(int, float) override { ++writes; }
-  void ShowSlider(int index) override { hidden.remove(index); }
-  void HideSlider(int index) override { hidden.insert(index); }
-  bool IsSliderVisible(int index) const override { return !hidden.contains(index); }
-
-  QMap<int, QString> labels;
-  QMap<int, double> displays;
-  QSet<int> hidden;
-  int writes = 0;
-};
 
 const FrameSpec kJointStereo128{3, 1, 9, 0, 1};  // MPEG-1 layer III, 128 kbit/s, 44.1 kHz
 const QByteArray kAudio = frames(kJointStereo128, 417, 10);
@@ -51,24 +23,25 @@ QByteArray songTag() {
                    .genre = 13});
 }
 
-// What the view shows of a frame: labels 10-12, then displays 4 and 5.
-QString shown(const RecordingPlayerView& v) {
-  return QStringList{v.labels.value(kLabelBitrate, "-"), v.labels.value(kLabelSampleRate, "-"),
-                     v.labels.value(kLabelChannels, "-"),
-                     QString::number(v.displays.value(kDisplayBitrate, -1)),
-                     QString::number(v.displays.value(kDisplaySampleRate, -1))}
+// What the player shows of a frame: the texts, then the numbers.
+QString shown(const MpegHeaderInfo& h) {
+  return QStringList{h.bitrateText, h.sampleRateText, h.channelModeText,
+                     QString::number(h.bitrateKbps), QString::number(h.sampleRateKhz)}
       .join('|');
 }
 
 class Mp3Info : public testing::Test {
  protected:
   MpegHeaderInfo examine(const QByteArray& bytes) {
-    return GetMP3Info(m_dir.write(QStringLiteral("song.mp3"), bytes), m_info, m_view);
+    const std::optional<Mp3Facts> facts =
+        ReadMp3Facts(m_dir.write(QStringLiteral("song.mp3"), bytes));
+    EXPECT_TRUE(facts.has_value());
+    m_info = facts ? facts->tag : ID3Info();
+    return facts ? facts->header : MpegHeaderInfo();
   }
 
   TempDir m_dir;
   ID3Info m_info;
-  RecordingPlayerView m_view;
 };
 
 TEST_F(Mp3Info, ShowsTheFirstFrameAfterTheId3v2TagsAndReadsTheTag) {
@@ -107,11 +80,10 @@ TEST_F(Mp3Info, ShowsTheFirstFrameAfterTheId3v2TagsAndReadsTheTag) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    m_view = RecordingPlayerView();
     const MpegHeaderInfo header = examine(c.bytes);
     EXPECT_EQ(header.found, c.frameAt >= 0);
     EXPECT_EQ(header.frameOffset, c.frameAt);
-    EXPECT_EQ(shown(m_view), c.shown);
+    EXPECT_EQ(shown(header), c.shown);
     // The tag is read whether or not a frame is found.
     const bool tagged = c.bytes.endsWith(tag);
     EXPECT_EQ(m_info.present, tagged);
@@ -140,34 +112,20 @@ TEST_F(Mp3Info, LargeId3v2TagIsSeekedOver) {
     ASSERT_TRUE(file.resize(10 + body) && file.seek(10 + body));
     file.write(frames({0, 1, 4, 0, 3}, 208, 10) + songTag());
   }
-  const MpegHeaderInfo header = GetMP3Info(path, m_info, m_view);
-  EXPECT_EQ(header.frameOffset, 10 + body);
-  EXPECT_EQ(shown(m_view), "32|11|mono|32|11");
-  EXPECT_TRUE(m_info.present);
+  const std::optional<Mp3Facts> facts = ReadMp3Facts(path);
+  ASSERT_TRUE(facts.has_value());
+  EXPECT_EQ(facts->header.frameOffset, 10 + body);
+  EXPECT_EQ(shown(facts->header), "32|11|mono|32|11");
+  EXPECT_TRUE(facts->tag.present);
 }
 
-TEST_F(Mp3Info, MissingAndShortFilesLeaveTheViewAlone) {
+TEST_F(Mp3Info, MissingAndShortFilesHaveNoFacts) {
   const QByteArray cut = frameHeader(kJointStereo128) + QByteArray(123, '\0') + songTag();
   for (const QString& path : {QString(), m_dir.path() + QStringLiteral("missing.mp3"),
                               m_dir.mkdir(QStringLiteral("folder.mp3")),
                               m_dir.write(QStringLiteral("short.mp3"), cut)}) {  // 255 bytes
-    m_info.Title = "previous song";
-    m_info.present = true;
-    EXPECT_FALSE(GetMP3Info(path, m_info, m_view).found) << qPrintable(path);
-    EXPECT_FALSE(m_info.present);
-    EXPECT_EQ(m_info.Title, "");
+    EXPECT_FALSE(ReadMp3Facts(path).has_value()) << qPrintable(path);
   }
-  EXPECT_EQ(m_view.writes, 0);
-}
-
-TEST(ClearInf, EmptiesTheTrackInformation) {
-  RecordingPlayerView view;
-  for (int label : {1, 2, 4, 10, 11, 12, 13}) view.labels[label] = "x";
-  ClearInf(view);
-  EXPECT_EQ(view.labels.value(kLabelTime), ":");
-  for (int label : {4, 10, 11, 12, 13}) EXPECT_EQ(view.labels.value(label), "") << label;
-  EXPECT_EQ(view.labels.value(kLabelTitle), "x");
-  EXPECT_FALSE(view.IsSliderVisible(kSliderPosition));
 }
 
 }  // namespace

@@ -7,44 +7,45 @@ namespace kd::test {
 namespace {
 
 TEST_F(PlayerTest, ModeTogglesFlipTheirFlagsAndRefreshTheLights) {
-  modes.ToggleIntro();
-  modes.ToggleStopAfter();
-  modes.ToggleRepeat();
-  modes.ToggleShuffle();  // shuffle and random together
-  EXPECT_EQ(view.lights, "lights 5 6 7 9 10 11 12 13 15 16");
-  modes.ToggleShuffle();
-  EXPECT_EQ(view.lights, "lights 5 6 7 11 12 13");
+  modes.toggleIntro();
+  modes.toggleStopAfterEach();
+  modes.toggleRepeat();
+  modes.toggleShuffle();  // two pairs of lights
+  EXPECT_EQ(view.lightsShown(), "5 6 7 9 10 11 12 13 15 16");
+  modes.toggleShuffle();
+  EXPECT_EQ(view.lightsShown(), "5 6 7 11 12 13");
+  EXPECT_EQ(model.modes(), (PlayModes{.intro = true, .stopAfterEach = true, .repeat = true}));
 }
 
 TEST_F(PlayerTest, OneRepeatButtonCyclesSetASetBOff) {
-  state.Elapsed = 12.4;
-  modes.SetRepeatPoint(false);
-  EXPECT_EQ(state.RptA, 12);
-  EXPECT_EQ(state.flags.RptB, 0);
-  state.Elapsed = 30.5;  // halves to even
-  modes.SetRepeatPoint(false);
-  EXPECT_EQ(state.flags.RptB, 30);
-  EXPECT_EQ(view.lights, "lights 8 14");
-  modes.SetRepeatPoint(false);
-  EXPECT_EQ(state.RptA, 0);
-  EXPECT_EQ(state.flags.RptB, 0);
-  EXPECT_EQ(view.lights, "lights");
+  model.setPosition(12.4);
+  modes.setRepeatPoint(false);
+  EXPECT_EQ(model.repeatStart(), 12);
+  EXPECT_EQ(model.repeatEnd(), 0);
+  model.setPosition(30.5);  // halves to even
+  modes.setRepeatPoint(false);
+  EXPECT_EQ(model.repeatEnd(), 30);
+  EXPECT_EQ(view.lightsShown(), "8 14");
+  modes.setRepeatPoint(false);
+  EXPECT_EQ(model.repeatStart(), 0);
+  EXPECT_EQ(model.repeatEnd(), 0);
+  EXPECT_EQ(view.lightsShown(), "");
 }
 
 TEST_F(PlayerTest, WithASeparateEndButtonTheStartButtonAlwaysSetsA) {
-  state.Elapsed = 40;
-  modes.SetRepeatEnd();  // without a start point: from zero
-  EXPECT_EQ(state.RptA, 0);
-  EXPECT_EQ(state.flags.RptB, 40);
-  state.Elapsed = 5;
-  modes.SetRepeatPoint(true);
-  state.Elapsed = 9;
-  modes.SetRepeatEnd();
-  EXPECT_EQ(state.flags.RptB, 9);
-  state.Elapsed = 7;
-  modes.SetRepeatPoint(true);
-  EXPECT_EQ(state.RptA, 7);
-  EXPECT_EQ(state.flags.RptB, 0);
+  model.setPosition(40);
+  modes.setRepeatEnd();  // without a start point: from zero
+  EXPECT_EQ(model.repeatStart(), 0);
+  EXPECT_EQ(model.repeatEnd(), 40);
+  model.setPosition(5);
+  modes.setRepeatPoint(true);
+  model.setPosition(9);
+  modes.setRepeatEnd();
+  EXPECT_EQ(model.repeatEnd(), 9);
+  model.setPosition(7);
+  modes.setRepeatPoint(true);
+  EXPECT_EQ(model.repeatStart(), 7);
+  EXPECT_EQ(model.repeatEnd(), 0);
 }
 
 }  // namespace

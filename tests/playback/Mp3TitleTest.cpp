@@ -1,4 +1,4 @@
-// MPEG items: header labels (their texts are the header reader's own
+// MPEG items: the header facts (their texts are the header reader's own
 // tests), the stereo light, the tag title and the tag cover, read from real
 // small files.
 
@@ -13,13 +13,12 @@ TEST_F(PlayerTest, AnMpegTagTitleReplacesTheEntryName) {
   play(1);
   EXPECT_EQ(playlist.entry(0).name, "Song");
   EXPECT_EQ(playlist.entry(0).path, path);
-  EXPECT_EQ(view.LabelText(kLabelTitle), "Song");
-  EXPECT_EQ(view.LabelText(kLabelChannels), "jstereo");
-  EXPECT_EQ(view.lights, "lights 1 2 4");
-  // Labels 10-12 are emptied before the header fills them.
-  const int emptied = view.log.indexOf("L10=");
-  EXPECT_GE(emptied, 0);
-  EXPECT_LT(emptied, view.log.indexOf("L10=128"));
+  EXPECT_EQ(view.label(kLabelTitle), "Song");
+  EXPECT_EQ(view.label(kLabelChannels), "jstereo");
+  EXPECT_EQ(view.lightsShown(), "1 2 4");
+  EXPECT_EQ(view.label(kLabelBitrate), "128");
+  EXPECT_EQ(view.displays.value(kDisplayBitrate), 128.0);
+  EXPECT_EQ(model.mpegFacts()->tag.Artist.trimmed(), "Artist");
   EXPECT_TRUE(covers.calls.isEmpty());  // UseTagCover is off
 }
 
@@ -30,13 +29,15 @@ TEST_F(PlayerTest, OnlyMpegFilesWithATitleTakeItAndTheStereoLightFollows) {
   play(1);
   play(2);
   EXPECT_EQ(playlist.entry(1).name, "mono");
-  EXPECT_EQ(view.LabelText(kLabelChannels), "mono");
-  EXPECT_EQ(view.lights, "lights 2 4");
+  EXPECT_EQ(view.label(kLabelChannels), "mono");
+  EXPECT_EQ(view.lightsShown(), "2 4");
   play(1);
   play(3);
   EXPECT_EQ(playlist.entry(2).name, "tagged");
-  EXPECT_EQ(view.LabelText(kLabelTitle), "tagged");
-  EXPECT_EQ(view.lights, "lights 2 4");  // the light follows the playing item
+  EXPECT_EQ(view.label(kLabelTitle), "tagged");
+  EXPECT_EQ(view.lightsShown(), "2 4");       // the light follows the playing item
+  EXPECT_EQ(view.label(kLabelChannels), "");  // and no header of the MP3 before stays
+  EXPECT_FALSE(model.mpegFacts().has_value());
 }
 
 TEST_F(PlayerTest, TheTagCoverIsLookedForWhenAsked) {

@@ -1,6 +1,7 @@
 #pragma once
 // The player's transport, tick, levels, modes and slider actions wired to a
-// scripted engine, a recording view and a temporary folder of media files.
+// scripted engine and a temporary folder of media files; the skin presenter
+// shows the model on a recording view.
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,14 @@
 #include "mediainfo/CoverHooks.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
-#include "playback/PlayerState.h"
+#include "playback/PlayerModel.h"
 #include "playback/PositionTick.h"
 #include "playback/PositionTimer.h"
 #include "playback/SliderActions.h"
 #include "playback/Transport.h"
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
+#include "skin/SkinPresenter.h"
 #include "support/TempDir.h"
 
 namespace kd::test {
@@ -62,21 +64,21 @@ class PlayerTest : public ::testing::Test {
     addFile("b.wav", "Beta");
     addFile("c.wav", "Gamma");
   }
-  void play(int tnum) {
-    playlist.setTNum(tnum);
-    transport.PlayIt();
+  void play(int entry) {
+    playlist.setCurrentEntry(entry);
+    transport.play();
   }
   // Sets the position the engine reports and runs one tick.
   void tickAt(double seconds) {
     ASSERT_NE(engine.current, nullptr);
     engine.current->setPosition(seconds);
-    tick.Tick();
+    tick.tick();
   }
   // Ticks every 25 ms of the fake clock for `seconds`.
   void runFor(double seconds) {
     for (int i = 0; i < static_cast<int>(seconds / 0.025 + 0.5); ++i) {
       clock.now += 0.025;
-      tick.Tick();
+      tick.tick();
     }
   }
   QString renderedPath() const {
@@ -87,25 +89,26 @@ class PlayerTest : public ::testing::Test {
   TempDir dir;
   FakeClock clock;
   FakeMediaEngine engine{&clock};
-  RecordingView view;
   Playlist playlist;
-  PlayerState state;
+  PlayerModel model;
+  RecordingView view;
+  SkinPresenter presenter{model, playlist, view};
   Settings settings;
   RecordingSink messages;
   RecordingCovers covers;
   PositionTimer timer{[this] { return clock.now; }};
-  Transport transport{state, playlist, view, engine, timer, messages, covers, settings};
+  Transport transport{model, playlist, engine, timer, messages, covers, settings};
   QList<int> randomPicks;  // answers of the random source, in order (1 when empty)
   QList<int> randomAsked;  // the n of every question
-  PositionTick tick{transport, view, timer, [this](int n) {
+  PositionTick tick{transport, timer, [this](int n) {
                       randomAsked.append(n);
                       return randomPicks.isEmpty() ? 1 : randomPicks.takeFirst();
                     }};
   OutputDevice device;
   FakeLauncher launcher;
-  VolumeControl volume{state, view, device, launcher};
-  SliderActions sliders{state, view, transport, volume, timer};
-  ModeCommands modes{state, view};
+  VolumeControl volume{model, device, launcher};
+  SliderActions sliders{model, transport, volume, timer};
+  ModeCommands modes{model};
 };
 
 }  // namespace kd::test

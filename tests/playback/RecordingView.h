@@ -1,69 +1,54 @@
 #pragma once
-// A PlayerView that records every write in order, for checking what the
-// player shows and when, and a message sink that keeps what it was told.
+// A skin view that keeps what a skinned window would show (the last text of
+// each label, value of each display, the lights, knob values and whether
+// each knob shows), and a message sink that keeps what it was told.
 
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
-#include "core/PlayerView.h"
+#include "skin/SkinView.h"
 #include "util/MessageSink.h"
 
 namespace kd::test {
 
-class RecordingView : public PlayerView {
+class RecordingView : public SkinView {
  public:
-  // Log lines: "L2=text" (label), "D6=text" / "D2=7" (display), "lights 2 4"
-  // (the lights shown), "S1=0.5" (slider value), "show S1", "hide S1".
-  QStringList log;
-  QString lights;             // the last lights line
-  QHash<int, float> sliders;  // the last value of each slider
-
-  void SetLabel(int index, const QString& text) override {
-    m_labels.insert(index, text);
-    log.append(QStringLiteral("L%1=%2").arg(index).arg(text));
+  void setLabelText(int index, const QString& text) override {
+    labels.insert(index, text);
+    if (index == kLabelTitle) titlesShown.append(text);
   }
-  QString LabelText(int index) const override { return m_labels.value(index); }
-  void SetDD(int index, double value) override {
-    log.append(QStringLiteral("D%1=%2").arg(index).arg(value));
-  }
-  void SetDD(int index, const QString& value) override {
-    log.append(QStringLiteral("D%1=%2").arg(index).arg(value));
-  }
-  void ShowLights(const ModeFlags& flags) override {
-    const auto table = LightTable(flags);
-    lights = QStringLiteral("lights");
+  void drawDisplay(int index, double value) override { displays.insert(index, value); }
+  void drawDisplay(int index, const QString& text) override { displays.insert(index, text); }
+  void showLights(const LightStates& states) override {
+    lights.clear();
     for (int i = 1; i <= kLightCount; ++i) {
-      if (table[i]) lights += QStringLiteral(" %1").arg(i);
+      if (states[i]) lights.append(QString::number(i));
     }
-    log.append(lights);
   }
-  void SetSliderPos(int index, float value) override {
-    sliders.insert(index, value);
-    log.append(QStringLiteral("S%1=%2").arg(index).arg(value));
-  }
-  void ShowSlider(int index) override {
-    m_visible.insert(index);
-    log.append(QStringLiteral("show S%1").arg(index));
-  }
-  void HideSlider(int index) override {
-    m_visible.remove(index);
-    log.append(QStringLiteral("hide S%1").arg(index));
-  }
-  bool IsSliderVisible(int index) const override { return m_visible.contains(index); }
-
-  QStringList linesStartingWith(const QString& prefix) const {
-    QStringList lines;
-    for (const QString& line : log) {
-      if (line.startsWith(prefix)) lines.append(line);
+  void placeKnob(int index, float value) override { knobs.insert(index, value); }
+  void setKnobShown(int index, bool shown) override {
+    if (shown) {
+      shownKnobs.insert(index);
+    } else {
+      shownKnobs.remove(index);
     }
-    return lines;
   }
+  void setDisplayRedraw(std::function<void()> redraw) override { this->redraw = std::move(redraw); }
 
- private:
-  QHash<int, QString> m_labels;
-  QSet<int> m_visible;
+  QString label(int index) const { return labels.value(index, QStringLiteral("<unset>")); }
+  // The lights shown, as "2 4" for lights 2 and 4.
+  QString lightsShown() const { return lights.join(' '); }
+
+  QHash<int, QString> labels;
+  QHash<int, QVariant> displays;
+  QStringList lights;
+  QHash<int, float> knobs;
+  QSet<int> shownKnobs;
+  QStringList titlesShown;  // every title label 2 showed, in order
+  std::function<void()> redraw;
 };
 
 class RecordingSink : public MessageSink {

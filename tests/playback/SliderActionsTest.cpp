@@ -10,63 +10,64 @@ TEST_F(PlayerTest, DraggingThePositionKnobShowsTheTimeAndSeeksOnlyOnReleaseAfter
   play(1);
   tickAt(5);
   engine.log.clear();
-  sliders.PressKnob(kSliderPosition, true);
+  sliders.pressKnob(kSliderPosition, true);
   EXPECT_FALSE(timer.isActive());
-  sliders.MoveKnob(kSliderPosition, 0.25f);
-  sliders.MoveKnob(kSliderPosition, 0.5f);
-  EXPECT_EQ(view.LabelText(kLabelTime), "0:30");
-  EXPECT_EQ(view.linesStartingWith("D1=").last(), "D1=30");
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderPosition), 0.5f);
+  sliders.moveKnob(kSliderPosition, 0.25f);
+  sliders.moveKnob(kSliderPosition, 0.5f);
+  EXPECT_EQ(view.label(kLabelTime), "0:30");
+  EXPECT_EQ(view.displays.value(kDisplayTime), 30.0);
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderPosition), 0.5f);
   EXPECT_TRUE(engine.log.isEmpty());  // nothing is sought before the release
 
-  sliders.ReleaseKnob(kSliderPosition);
+  sliders.releaseKnob(kSliderPosition);
   EXPECT_EQ(engine.log, QStringList({"seek 30"}));
   EXPECT_TRUE(timer.isActive());
-  EXPECT_EQ(state.SlideFlag, 0);
+  EXPECT_FALSE(model.isPositionHeld());
   tickAt(5);  // the engine still reports the old position: the tick shows it again
-  EXPECT_EQ(view.LabelText(kLabelTime), "0:05");
+  EXPECT_EQ(view.label(kLabelTime), "0:05");
 
   engine.log.clear();  // a press without movement keeps the place
-  sliders.PressKnob(kSliderPosition, true);
-  sliders.ReleaseKnob(kSliderPosition);
+  sliders.pressKnob(kSliderPosition, true);
+  sliders.releaseKnob(kSliderPosition);
   EXPECT_TRUE(engine.log.isEmpty());
 }
 
 TEST_F(PlayerTest, OnlyOneKnobIsDraggedAtATime) {
   addThree();
   play(1);
-  sliders.PressKnob(kSliderVolume, false);  // a vertical knob keeps the timer
-  sliders.PressKnob(kSliderPosition, true);
-  EXPECT_EQ(state.SlideFlag, kSliderVolume);
+  sliders.pressKnob(kSliderVolume, false);  // a vertical knob keeps the timer
+  sliders.pressKnob(kSliderPosition, true);
+  EXPECT_FALSE(model.isPositionHeld());
   EXPECT_TRUE(timer.isActive());
-  sliders.MoveKnob(kSliderVolume, 0.75f);
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 75");
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderVolumeBar), 0.75f);
+  sliders.moveKnob(kSliderVolume, 0.75f);
+  EXPECT_EQ(view.label(kLabelVolume), " 75");
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolumeBar), 0.75f);
   EXPECT_EQ(device.Left(), 49151);
-  sliders.ReleaseKnob(kSliderVolume);
-  EXPECT_EQ(state.SlideFlag, 0);
+  sliders.releaseKnob(kSliderVolume);
+  sliders.pressKnob(kSliderPosition, true);  // now free to take
+  EXPECT_TRUE(model.isPositionHeld());
 }
 
 TEST_F(PlayerTest, DoubleClicksCentreTheBalanceAndRestoreTheRate) {
   addThree();
-  sliders.ApplySlider(kSliderBalance, 0.2f);
-  sliders.ApplySlider(kSliderRate, 1.0f);
+  sliders.applySlider(kSliderBalance, 0.2f);
+  sliders.applySlider(kSliderRate, 1.0f);
   play(1);
   engine.log.clear();
-  view.log.clear();
 
-  sliders.DoubleClickKnob(kSliderVolume);
-  sliders.DoubleClickKnob(kSliderPosition);
-  EXPECT_TRUE(view.log.isEmpty());
+  sliders.doubleClickKnob(kSliderVolume);
+  sliders.doubleClickKnob(kSliderPosition);
+  EXPECT_TRUE(engine.log.isEmpty());
+  EXPECT_EQ(view.label(kLabelBalance), "60% left");
 
-  sliders.DoubleClickKnob(kSliderBalance);
-  EXPECT_EQ(view.LabelText(kLabelBalance), "Centre");
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderBalance), 0.5f);
+  sliders.doubleClickKnob(kSliderBalance);
+  EXPECT_EQ(view.label(kLabelBalance), "Centre");
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderBalance), 0.5f);
   EXPECT_EQ(device.VolumeWord(), 0xFFFFFFFFu);
 
-  sliders.DoubleClickKnob(kSliderRate);
-  EXPECT_EQ(view.LabelText(kLabelRate), "100%");
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderRate), 0.5f);
+  sliders.doubleClickKnob(kSliderRate);
+  EXPECT_EQ(view.label(kLabelRate), "100%");
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderRate), 0.5f);
   EXPECT_EQ(engine.log, QStringList({"rate 1"}));
 }
 

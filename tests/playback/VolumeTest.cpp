@@ -7,12 +7,12 @@ namespace {
 
 TEST_F(PlayerTest, TheVolumeIsTheLouderChannelAndAStepEvensThemOut) {
   device.SetLevels(30000, 60000);
-  EXPECT_FLOAT_EQ(volume.GetVolume(), 0.9155413f);  // 60000 / 65535
-  volume.VolumeUp();
+  EXPECT_FLOAT_EQ(volume.deviceVolume(), 0.9155413f);  // 60000 / 65535
+  volume.volumeUp();
   EXPECT_EQ(device.VolumeWord(), 0xF72DF72Du);  // both at 63277 (0.9655413)
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 96");
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderVolume), 0.9655413f);
-  EXPECT_FLOAT_EQ(view.sliders.value(kSliderVolumeBar), 0.9655413f);
+  EXPECT_EQ(view.label(kLabelVolume), " 96");
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolume), 0.9655413f);
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolumeBar), 0.9655413f);
 }
 
 TEST_F(PlayerTest, TheBalanceAttenuatesOneChannelOutsideTheCentre) {
@@ -30,49 +30,48 @@ TEST_F(PlayerTest, TheBalanceAttenuatesOneChannelOutsideTheCentre) {
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "volume " << c.volumeSlider << ", balance " << c.balance);
     device.SetLevels(1, 1);
-    state.sliders[kSliderVolume] = c.volumeSlider;
-    volume.SetBalance(c.balance);
-    EXPECT_EQ(view.LabelText(kLabelBalance), c.label);
+    model.setVolume(c.volumeSlider);
+    volume.setBalance(c.balance);
+    EXPECT_EQ(view.label(kLabelBalance), c.label);
     EXPECT_EQ(device.Left(), c.left);
     EXPECT_EQ(device.Right(), c.right);
   }
 }
 
 TEST_F(PlayerTest, VolumeStepsStopAtFullScaleAndSilence) {
-  volume.SetVolume(0.98f);
-  volume.VolumeUp();
+  volume.setVolume(0.98f);
+  volume.volumeUp();
   EXPECT_EQ(device.VolumeWord(), 0xFFFFFFFFu);
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 100");
+  EXPECT_EQ(view.label(kLabelVolume), " 100");
 
-  volume.SetVolume(0.03f);
-  volume.VolumeDown();
+  volume.setVolume(0.03f);
+  volume.volumeDown();
   EXPECT_EQ(device.VolumeWord(), 0u);
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 0");
+  EXPECT_EQ(view.label(kLabelVolume), " 0");
 }
 
 TEST_F(PlayerTest, MuteSavesTheWholePercentAndUnmuteOrAStepRestoresIt) {
-  volume.SetVolume(0.734f);
-  volume.ToggleMute();
-  EXPECT_EQ(state.savedVolume, 73);
+  volume.setVolume(0.734f);
+  volume.toggleMute();
   EXPECT_EQ(device.VolumeWord(), 0u);
-  EXPECT_EQ(view.lights, "lights 17");
+  EXPECT_EQ(view.lightsShown(), "17");
 
-  volume.ToggleMute();
+  volume.toggleMute();
   EXPECT_EQ(device.VolumeWord(), 0xBAE1BAE1u);  // both at 47841 (0.73)
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 73");
-  EXPECT_EQ(view.lights, "lights");
+  EXPECT_EQ(view.label(kLabelVolume), " 73");
+  EXPECT_EQ(view.lightsShown(), "");
 
-  volume.ToggleMute();
-  volume.VolumeUp();  // a step while muted unmutes first
-  EXPECT_EQ(view.LabelText(kLabelVolume), " 78");
-  EXPECT_EQ(view.lights, "lights");
+  volume.toggleMute();
+  volume.volumeUp();  // a step while muted unmutes first
+  EXPECT_EQ(view.label(kLabelVolume), " 78");
+  EXPECT_EQ(view.lightsShown(), "");
 }
 
 TEST_F(PlayerTest, TheMixerStartsOnlyWhenInstalled) {
-  volume.ShowMixer();
+  volume.showMixer();
   EXPECT_TRUE(launcher.started.isEmpty());
   launcher.installed.insert("pavucontrol", "/usr/bin/pavucontrol");
-  volume.ShowMixer();
+  volume.showMixer();
   EXPECT_EQ(launcher.started, QStringList({"/usr/bin/pavucontrol"}));
 }
 

@@ -73,13 +73,13 @@ TEST(PlaylistModel, RemoveSelectsTheEntryThatTookThePlaceOrTheNewLast) {
     Fill(pl, c.names);
     pl.setSelectedIndex(c.selected);
     Published pub(pl);
-    c.arg == kDelete ? pl.PlRemoveSelected() : pl.PlRemoveEntry(c.arg);
+    c.arg == kDelete ? pl.removeSelected() : pl.removeEntry(c.arg);
     EXPECT_EQ(Names(pl), c.after);
     EXPECT_EQ(pl.selectedIndex(), c.selectedAfter);
-    // The count is published even when nothing was removed; the selection only when it was.
+    // The count and the selection are published when something was removed.
     const int n = static_cast<int>(std::strlen(c.after));
-    EXPECT_EQ(pub.counts, std::vector<int>{n});
     const bool removed = std::strlen(c.names) > std::strlen(c.after);
+    EXPECT_EQ(pub.counts, removed ? std::vector<int>{n} : std::vector<int>{});
     EXPECT_EQ(pub.selections, removed ? std::vector<int>{c.selectedAfter} : std::vector<int>{});
   }
 }
@@ -95,29 +95,29 @@ TEST(PlaylistModel, MoveSwapsWithTheNeighbourAndTheSelectionFollows) {
     SCOPED_TRACE(testing::Message() << c.names << " select " << c.selected << " move " << c.arg);
     Playlist pl;
     Fill(pl, c.names);
-    pl.setTNum(2);
+    pl.setCurrentEntry(2);
     pl.setSelectedIndex(c.selected);
-    pl.PlMoveEntry(c.arg);
+    pl.moveSelected(c.arg);
     EXPECT_EQ(Names(pl), c.after);
     EXPECT_EQ(pl.selectedIndex(), c.selectedAfter);
-    EXPECT_EQ(pl.TNum(), 2);  // moving never changes the current track
+    EXPECT_EQ(pl.currentEntry(), 2);  // moving never changes the current track
   }
 }
 
 TEST(PlaylistModel, ClearReturnsToTheInitialState) {
   Playlist pl;
   Fill(pl, "abc");
-  pl.setTNum(3);
+  pl.setCurrentEntry(3);
   pl.setSelectedIndex(1);
   pl.setTitle("Road Trip");
-  pl.setPLCover("/lists/road.jpg");
+  pl.setCover("/lists/road.jpg");
   Published pub(pl);
-  pl.PlClear();
+  pl.clear();
   EXPECT_EQ(pl.rowCount(), 0);
-  EXPECT_EQ(pl.TNum(), 1);
+  EXPECT_EQ(pl.currentEntry(), 1);
   EXPECT_EQ(pl.selectedIndex(), -1);
   EXPECT_EQ(pl.title(), "untitled");
-  EXPECT_EQ(pl.PLCover(), "");
+  EXPECT_EQ(pl.cover(), "");
   EXPECT_EQ(pub.clears, 1);
   EXPECT_EQ(pub.titles, QStringList{"untitled"});
   EXPECT_EQ(pub.counts, std::vector<int>{0});
@@ -136,8 +136,8 @@ TEST(PlaylistModel, EveryAddStopsAtTheCap) {
   EXPECT_EQ(pl.appendBatch({{"y", "/y"}}), 0);
   EXPECT_EQ(pl.count(), Playlist::kMaxEntries);
 
-  pl.PlRemoveEntry(0);
-  pl.PlRemoveEntry(0);
+  pl.removeEntry(0);
+  pl.removeEntry(0);
   EXPECT_EQ(pl.appendBatch({{"p", "/p"}, {"q", "/q"}, {"r", "/r"}}), 2);
   EXPECT_EQ(pl.entry(pl.count() - 1).name, "q");
 }

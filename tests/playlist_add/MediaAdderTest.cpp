@@ -13,16 +13,16 @@ TEST_F(MediaAdderTest, DropsAreAddedInDropOrderFoldersScannedWhateverTheirName) 
   Touch(dir, {"03 - Third_One.mp3", "cover.jpg", "album.m3u/2 - b.mp3", "album.m3u/10 - c.mp3",
               "album.m3u/sub/d.mp3", "album.m3u/skip.ogg"});
   const QString d = dir.path();
-  playlist.setTNum(0);
+  playlist.setCurrentEntry(0);
   QList<int> counts;
   QObject::connect(&playlist, &Playlist::countChanged, [&counts](int n) { counts << n; });
   adder.AddDropped({d + "03 - Third_One.mp3", d + "cover.jpg", d + "notes.txt.missing"});
   EXPECT_FALSE(scanner.isBusy());  // no folder: everything happened at once
   EXPECT_EQ(Names(playlist), QStringList({"Third One", "cover (picture)", "notes txt missing"}));
   EXPECT_EQ(counts, QList<int>({1, 2, 3}));
-  EXPECT_EQ(playlist.TNum(), 1);
+  EXPECT_EQ(playlist.currentEntry(), 1);
 
-  playlist.PlClear();
+  playlist.clear();
   settings.ValidExt = QStringLiteral("mp3");
   adder.AddDropped({d + "loose.ogg", d + "album.m3u", d + "after.mp3"});
   // The file after the folder waits for the scan.
@@ -39,10 +39,10 @@ TEST_F(MediaAdderTest, FolderAddsReadTheExtensionListOfTheMoment) {
   Touch(dir, {"m/a.mp3", "m/sub/b.ogg"});
   int published = 0;
   QObject::connect(&playlist, &Playlist::countChanged, [&published](int) { ++published; });
-  adder.AddFromDir();  // cancelled: nothing to scan, but the count is published
+  adder.AddFromDir();  // cancelled: nothing to scan, nothing changes
   EXPECT_EQ(dialogs.requests.value(0).title, "选择播放文件所在目录:");
   EXPECT_FALSE(scanner.isBusy());
-  EXPECT_EQ(published, 1);
+  EXPECT_EQ(published, 0);
 
   settings.ValidExt = QStringLiteral("ogg");
   dialogs.answer(dir.path() + "m/");
@@ -78,14 +78,14 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
   EXPECT_EQ(storedPath(), dir.path() + "music/");
 
   // The folder and the filter chosen last are offered again; a cancel
-  // neither adds nor changes what is remembered, but publishes the count.
+  // neither adds nor changes what is remembered.
   int published = 0;
   QObject::connect(&playlist, &Playlist::countChanged, [&published](int) { ++published; });
   adder.AddFile();
   EXPECT_EQ(dialogs.requests[1].filterIndex, 4);
   EXPECT_EQ(dialogs.requests[1].initialFolder, dir.path() + "music/");
   EXPECT_EQ(playlist.count(), 1);
-  EXPECT_EQ(published, 1);
+  EXPECT_EQ(published, 0);
 
   // A playlist file is appended, whatever ClearPLFirst says.
   dir.write("lists/a.m3u", "one.mp3\r\nsub\\two.mp3\r\n");
@@ -105,14 +105,14 @@ TEST_F(MediaAdderTest, OpenAndPlayWaitsForARunningScan) {
   EXPECT_TRUE(plays.isEmpty());
 
   Touch(dir, {"big/a.mp3", "big/b.mp3", "big/c/d.mp3"});
-  playlist.setTNum(0);
+  playlist.setCurrentEntry(0);
   adder.AddDropped({dir.path() + "big"});
   dialogs.answer(dir.path() + "chosen.mp3");
   adder.OpenAndPlay();  // clears, adds and plays only after the scan
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(Paths(playlist), QStringList({dir.path() + "chosen.mp3"}));
   EXPECT_EQ(plays, QList<QStringList>({{dir.path() + "chosen.mp3"}}));
-  EXPECT_EQ(playlist.TNum(), 1);
+  EXPECT_EQ(playlist.currentEntry(), 1);
 
   // Start-up plays once the command line's folder is in.
   adder.AddCommandLine(dir.path() + "big");
@@ -125,7 +125,7 @@ TEST_F(MediaAdderTest, OpenAndPlayWaitsForARunningScan) {
 
 TEST_F(MediaAdderTest, StartUpItems) {
   Touch(dir, {"start/s.mp3"});
-  playlist.setTNum(0);
+  playlist.setCurrentEntry(0);
   adder.AddStartFile(dir.path() + "start/01 - s.mp3");
   EXPECT_EQ(Names(playlist), QStringList({"s"}));  // a missing file is added all the same
 
@@ -135,12 +135,12 @@ TEST_F(MediaAdderTest, StartUpItems) {
   // A relative argument is taken from the current folder.
   const QString before = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir.path() + "start"));
-  playlist.setTNum(5);
+  playlist.setCurrentEntry(5);
   adder.AddCommandLine(QStringLiteral("s.mp3"));
   QDir::setCurrent(before);
   EXPECT_EQ(playlist.entries().last(),
             (PlaylistEntry{"s", QFileInfo(dir.path() + "start/s.mp3").absoluteFilePath()}));
-  EXPECT_EQ(playlist.TNum(), 1);
+  EXPECT_EQ(playlist.currentEntry(), 1);
 
   adder.AddCommandLine(QStringLiteral("http://radio.example/live"));
   EXPECT_EQ(playlist.entries().last().path, "http://radio.example/live");

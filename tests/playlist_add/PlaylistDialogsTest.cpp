@@ -37,7 +37,7 @@ TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunning
   dir.write("x.pls", "[playlist]\r\nFile2=two.mp3\r\nFile1=one.mp3\r\n");
   settings.ClearPLFirst = 1;
   settings.AutoPlay = 1;
-  playlist.setTNum(3);
+  playlist.setCurrentEntry(3);
   adder.AddDropped({dir.path() + "tree"});
   dialogs.answer(dir.path() + "x.pls");
   listDialogs.PlLoad();
@@ -45,7 +45,7 @@ TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunning
   const QStringList loaded = {dir.path() + "two.mp3", dir.path() + "one.mp3"};
   EXPECT_EQ(Paths(playlist), loaded);
   EXPECT_EQ(plays, QList<QStringList>({loaded}));
-  EXPECT_EQ(playlist.TNum(), 1);
+  EXPECT_EQ(playlist.currentEntry(), 1);
 }
 
 TEST_F(PlaylistDialogsTest, SaveNameRules) {

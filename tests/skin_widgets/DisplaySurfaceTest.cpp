@@ -30,7 +30,7 @@ class DisplaySurfaceTest : public ::testing::Test {
 TEST_F(DisplaySurfaceTest, DigitCellsAreCopiedFromTheResourceBitmap) {
   // Display 2 (format -3, cells 5 x 7 at the resource's origin): 7 shows as
   // two blank cells (cell 10) and the cell of 7.
-  const auto drawn = surface.SetDD(2, 7.0);
+  const auto drawn = surface.drawDisplay(2, 7.0);
   EXPECT_EQ(drawn.area, QRect(10, 50, 15, 7));
   EXPECT_FALSE(drawn.label9.has_value());
   EXPECT_EQ(at(10, 50), ResourcePixel(50, 0));
@@ -39,12 +39,12 @@ TEST_F(DisplaySurfaceTest, DigitCellsAreCopiedFromTheResourceBitmap) {
   // Nothing around the cells changed.
   EXPECT_EQ(at(25, 50), MainPixel(25, 50));
   EXPECT_EQ(at(10, 57), MainPixel(10, 57));
-  surface.SetDD(2, 128.0);
+  surface.drawDisplay(2, 128.0);
   EXPECT_EQ((std::vector{digitAt(10), digitAt(15), digitAt(20)}), (std::vector{1, 2, 8}));
 }
 
 TEST_F(DisplaySurfaceTest, TextCellsComeFromTheCharacterGrid) {
-  surface.SetDD(6, QStringLiteral("A"));
+  surface.drawDisplay(6, QStringLiteral("A"));
   // "A" (65): row 2, column 1 of the grid at (0, 20); the other seven cells
   // blank (32: row 0, column 0), and nothing beyond the eighth.
   EXPECT_EQ(at(60, 50), ResourcePixel(4, 30));
@@ -56,7 +56,7 @@ TEST_F(DisplaySurfaceTest, TextCellsComeFromTheCharacterGrid) {
 
 TEST_F(DisplaySurfaceTest, DisplaysTheSkinDoesNotShowDrawNothing) {
   const QImage before = surface.backBuffer();
-  for (int index : {0, 1, 3, 4, 5, 7}) EXPECT_TRUE(surface.SetDD(index, 88.0).area.isEmpty());
+  for (int index : {0, 1, 3, 4, 5, 7}) EXPECT_TRUE(surface.drawDisplay(index, 88.0).area.isEmpty());
   EXPECT_EQ(surface.backBuffer(), before);
 }
 
@@ -65,29 +65,29 @@ TEST_F(DisplaySurfaceTest, ClockFormatsShowTheTimeAndFillLabelNine) {
   clock.def.Format = 1;
   surface.setDisplay(3, clock);
   surface.setTimeFmt(0);
-  EXPECT_EQ(surface.SetDD(3, 0.0).label9, QStringLiteral("PM"));
+  EXPECT_EQ(surface.drawDisplay(3, 0.0).label9, QStringLiteral("PM"));
   EXPECT_EQ((std::vector{digitAt(10), digitAt(15)}), (std::vector{10, 9}));  // " 9:07"
   surface.setTimeFmt(1);
-  EXPECT_EQ(surface.SetDD(3, 0.0).label9, QStringLiteral("  "));
+  EXPECT_EQ(surface.drawDisplay(3, 0.0).label9, QStringLiteral("  "));
   EXPECT_EQ(digitAt(10), 2);  // "21:07"
   clock.def.Format = 2;
   surface.setDisplay(3, clock);
-  EXPECT_EQ(surface.SetDD(3, 0.0).label9, QStringLiteral("45"));
+  EXPECT_EQ(surface.drawDisplay(3, 0.0).label9, QStringLiteral("45"));
 }
 
 TEST_F(DisplaySurfaceTest, TheTitleScrollsOnlyWhenAskedAndWhenLongerThanTheDisplay) {
   const QString title = QStringLiteral("ABCDEFGHIJ");
-  surface.SetDD(6, title);
-  surface.SetDD(6, title);
+  surface.drawDisplay(6, title);
+  surface.drawDisplay(6, title);
   EXPECT_EQ(surface.ScrollStart(), 1);
   surface.setScrollName(1);
-  for (int start = 1; start <= 13; ++start) surface.SetDD(6, title);
+  for (int start = 1; start <= 13; ++start) surface.drawDisplay(6, title);
   // The 13th step showed the text from its 13th character on: the "*" (42: row 0, column 10).
   EXPECT_EQ(at(60, 50), ResourcePixel(10 * 4, 20));
   EXPECT_EQ(surface.ScrollStart(), 14);
   // A title that fits the display's cells stops the scroll (where it wraps is
   // in the display text tests).
-  surface.SetDD(6, QStringLiteral("short"));
+  surface.drawDisplay(6, QStringLiteral("short"));
   EXPECT_EQ(surface.ScrollStart(), 1);
 }
 

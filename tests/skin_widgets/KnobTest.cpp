@@ -15,21 +15,21 @@ class Knobs : public SkinWindowTest {
   // Places knobs as the application does on every movement.
   void followMoves() {
     handler.onMove = [this](int index, float value) {
-      window.SetSliderPos(index, value);
-      if (index == kSliderVolume) window.SetSliderPos(kSliderVolumeBar, value);
+      window.placeKnob(index, value);
+      if (index == kSliderVolume) window.placeKnob(kSliderVolumeBar, value);
     };
   }
   SkinKnob* knob(int n) { return window.knob(n); }
 };
 
 TEST_F(Knobs, AKnobIsTouchedOnlyWhenItsPixelChanges) {
-  window.SetSliderPos(1, 0.5f);
+  window.placeKnob(1, 0.5f);
   ASSERT_EQ(knob(1)->x(), 70);
   knob(1)->move(0, 0);  // a knob that is touched would leave this place
-  window.SetSliderPos(1, 0.505f);
+  window.placeKnob(1, 0.505f);
   EXPECT_EQ(knob(1)->pos(), QPoint(0, 0));
   EXPECT_FLOAT_EQ(window.sliderValue(1), 0.505f);
-  window.SetSliderPos(1, 0.51f);
+  window.placeKnob(1, 0.51f);
   EXPECT_EQ(knob(1)->x(), 71);
 }
 
@@ -37,21 +37,21 @@ TEST_F(Knobs, TheFirstPlacementAfterALoadIsAlwaysCarriedOut) {
   // The load shows the volume bar at its full knob width; a stored volume of
   // 0 must not leave it that way.
   EXPECT_EQ(knob(4)->width(), 0);
-  window.SetSliderPos(4, 0.75f);
+  window.placeKnob(4, 0.75f);
   apply(SmallSkin());
   EXPECT_EQ(knob(4)->width(), 45);
 }
 
 TEST_F(Knobs, HiddenKnobsKeepTheirValueForWhenTheyShowAgain) {
-  window.HideSlider(1);
-  EXPECT_FALSE(window.IsSliderVisible(1));
-  window.SetSliderPos(1, 0.9f);
+  window.setKnobShown(1, false);
+  EXPECT_FALSE(window.isKnobShown(1));
+  window.placeKnob(1, 0.9f);
   EXPECT_EQ(knob(1)->x(), 20);
-  window.ShowSlider(1);
-  EXPECT_TRUE(window.IsSliderVisible(1));
+  window.setKnobShown(1, true);
+  EXPECT_TRUE(window.isKnobShown(1));
   EXPECT_EQ(knob(1)->x(), 110);
-  window.ShowSlider(3);  // not in the skin
-  EXPECT_FALSE(window.IsSliderVisible(3));
+  window.setKnobShown(3, true);  // not in the skin
+  EXPECT_FALSE(window.isKnobShown(3));
 }
 
 TEST_F(Knobs, HorizontalDragKeepsTheGrabPointAndStopsAtTheEnds) {

@@ -42,12 +42,12 @@ TEST_F(PlaylistBoxTest, SelectionFollowsThePlaylistAndThePlaylistFollowsTheBox) 
   box()->selectionModel()->setCurrentIndex(playlist.index(2), QItemSelectionModel::ClearAndSelect);
   EXPECT_EQ(playlist.selectedIndex(), 2);
   // Removing the selected last entry selects the new last one, on both sides.
-  playlist.PlRemoveSelected();
+  playlist.removeSelected();
   EXPECT_EQ(playlist.selectedIndex(), 1);
   EXPECT_EQ(viewRow(), 1);
-  playlist.PlMoveEntry(-1);
+  playlist.moveSelected(-1);
   EXPECT_EQ(viewRow(), 0);
-  playlist.PlClear();
+  playlist.clear();
   EXPECT_EQ(viewRow(), -1);
   EXPECT_EQ(playlist.selectedIndex(), -1);
 }

@@ -63,7 +63,7 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsKeyLettersAndTexts) {
   EXPECT_EQ(window.SkinLink(1), QStringLiteral("night*"));
   EXPECT_EQ(window.SkinInfo(), QStringLiteral("first"));
   EXPECT_EQ(window.mask(), *first.windowShape);
-  window.SetLabel(2, QStringLiteral("kept"));
+  window.setLabelText(2, QStringLiteral("kept"));
 
   SkinDocument second = SmallSkin();
   second.buttons[12].reset();
@@ -76,14 +76,14 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsKeyLettersAndTexts) {
   apply(second);
   EXPECT_EQ(shownElements(), "3 5 | 1 | 2 | 2 4 5 | 00");
   EXPECT_EQ(QString(window.KeyMap()[12]) + window.KeyMap()[5], QStringLiteral("PX"));
-  EXPECT_EQ(window.LabelText(2), QStringLiteral("kept"));
+  EXPECT_EQ(window.label(2)->text(), QStringLiteral("kept"));
   EXPECT_EQ(window.sliderDef(1).W, 0);
   EXPECT_EQ(window.SkinLink(1), QString());
   EXPECT_EQ(window.SkinInfo(), QString());
   EXPECT_TRUE(window.mask().isEmpty());
   // A display the skin lacks draws nothing.
   const QImage before = window.backBuffer();
-  window.SetDD(6, QStringLiteral("ABC"));
+  window.drawDisplay(6, QStringLiteral("ABC"));
   EXPECT_EQ(window.backBuffer(), before);
 }
 
@@ -119,25 +119,25 @@ TEST_F(SkinApply, SizeTogglesFollowTheSkinsSizesAndALoadResetsThemOnScreen) {
 }
 
 TEST_F(SkinApply, LightsFollowTheFlagsAlsoAcrossLoads) {
-  ModeFlags flags;
-  flags.Playing = true;
-  window.ShowLights(flags);
+  LightConditions playing;
+  playing.playing = true;
+  window.showLights(LightTable(playing));
   EXPECT_TRUE(shown(window.light(2)));
   EXPECT_TRUE(shown(window.light(4)));
   apply(SmallSkin());
   EXPECT_TRUE(shown(window.light(4)));
-  window.ShowLights(ModeFlags{true, true, true, true, true, true, true, true, true, 5});
+  window.showLights(LightTable({true, true, true, true, true, true, true, true, true}));
   EXPECT_FALSE(shown(window.light(18)));
-  window.ShowLights(ModeFlags{});
+  window.showLights(LightTable({}));
   EXPECT_FALSE(shown(window.light(2)) || shown(window.light(4)));
 }
 
 TEST_F(SkinApply, AGrabShowsBitmapDisplaysLightsAndCover) {
-  ModeFlags flags;
-  flags.Playing = true;
-  window.ShowLights(flags);
-  // Showing the window repaints the displays from the application's values.
-  window.setPaintValues([] { return SkinWindow::PaintValues{0, 7, QString()}; });
+  LightConditions playing;
+  playing.playing = true;
+  window.showLights(LightTable(playing));
+  // Showing the window asks for every display again.
+  window.setDisplayRedraw([this] { window.drawDisplay(kDisplayTrack, 7.0); });
   window.showCoverImage(ResourceBitmap().copy(0, 0, 1, 1).scaled(10, 10));
   window.show();
   const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -152,7 +152,7 @@ TEST_F(SkinApply, AGrabShowsBitmapDisplaysLightsAndCover) {
 }
 
 TEST_F(SkinApply, LabelsShowPlainTextInTheSkinsLook) {
-  window.SetLabel(1, QStringLiteral("<b>3:25</b>"));
+  window.setLabelText(1, QStringLiteral("<b>3:25</b>"));
   EXPECT_EQ(window.label(1)->textFormat(), Qt::PlainText);
   EXPECT_TRUE(window.label(1)->alignment() & Qt::AlignRight);
   EXPECT_TRUE(window.label(2)->alignment() & Qt::AlignLeft);
@@ -165,18 +165,21 @@ TEST_F(SkinApply, LabelsShowPlainTextInTheSkinsLook) {
   EXPECT_TRUE(window.label(2)->font().bold());
 }
 
-TEST_F(SkinApply, RepaintDrawsDisplaysFromTheAppsValuesAndTheClockLabel) {
+TEST_F(SkinApply, RepaintAsksForTheDisplaysAndWritesTheClockLabel) {
   window.surface().setClock([] { return QTime(21, 7, 45); });
   window.surface().setAmPmTexts(QStringLiteral("AM"), QStringLiteral("PM"));
-  window.setPaintValues([] { return SkinWindow::PaintValues{65, 7, QStringLiteral("A")}; });
+  window.setDisplayRedraw([this] {
+    window.drawDisplay(kDisplayTrack, 7.0);
+    window.drawDisplay(kDisplayTitle, QStringLiteral("A"));
+  });
   window.setTimeFmt(0);
-  window.Form_Paint();
+  window.redrawDisplays();
   EXPECT_EQ(window.backBuffer().pixel(20, 50), ResourcePixel(35, 0));  // track 7
   EXPECT_EQ(window.backBuffer().pixel(60, 50), ResourcePixel(4, 30));  // "A"
-  EXPECT_EQ(window.LabelText(3), QStringLiteral("09:07 PM"));
+  EXPECT_EQ(window.label(3)->text(), QStringLiteral("09:07 PM"));
   window.setTimeFmt(1);
-  window.Form_Paint();
-  EXPECT_EQ(window.LabelText(3), QStringLiteral("21:07   "));
+  window.redrawDisplays();
+  EXPECT_EQ(window.label(3)->text(), QStringLiteral("21:07   "));
 }
 
 }  // namespace

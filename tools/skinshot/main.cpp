@@ -54,23 +54,22 @@ void ShowSamples(kd::SkinWindow& window) {
       {kd::kLabelRate, "100%"},     {kd::kLabelBalance, "Centre"},
       {kd::kLabelMedia, "Media"},
   };
-  for (const auto& [index, text] : labels) window.SetLabel(index, QString::fromUtf8(text));
-  window.SetLabel(kd::kLabelTitle, kTitle);
+  for (const auto& [index, text] : labels) window.setLabelText(index, QString::fromUtf8(text));
+  window.setLabelText(kd::kLabelTitle, kTitle);
 
-  kd::ModeFlags flags;
-  flags.Stereo = true;
-  flags.Playing = true;
-  flags.Repeat = true;
-  flags.Shuffle = true;
-  flags.Random = true;
-  flags.RptB = 30;
-  window.ShowLights(flags);
+  kd::LightConditions lights;
+  lights.stereo = true;
+  lights.playing = true;
+  lights.repeat = true;
+  lights.shuffle = true;
+  lights.abRepeat = true;
+  window.showLights(kd::LightTable(lights));
 
-  window.SetSliderPos(kd::kSliderPosition, 205.f / 245.f);
-  window.SetSliderPos(kd::kSliderVolume, 0.75f);
-  window.SetSliderPos(kd::kSliderBalance, 0.5f);
-  window.SetSliderPos(kd::kSliderVolumeBar, 0.75f);
-  window.SetSliderPos(kd::kSliderRate, 0.5f);
+  window.placeKnob(kd::kSliderPosition, 205.f / 245.f);
+  window.placeKnob(kd::kSliderVolume, 0.75f);
+  window.placeKnob(kd::kSliderBalance, 0.5f);
+  window.placeKnob(kd::kSliderVolumeBar, 0.75f);
+  window.placeKnob(kd::kSliderRate, 0.5f);
 
   const QString noCover = ProgramFile(QStringLiteral("nocover.bmp"));
   if (!noCover.isEmpty()) window.showCoverImage(QImageReader(noCover).read());
@@ -119,7 +118,13 @@ int main(int argc, char** argv) {
   // A fixed time of day, so the pictures can be compared run to run.
   window.surface().setClock([] { return QTime(21, 7, 45); });
   window.setTimeFmt(1);
-  window.setPaintValues([] { return kd::SkinWindow::PaintValues{205, 7, kTitle}; });
+  window.setDisplayRedraw([&window] {
+    window.drawDisplay(kd::kDisplayTime, 205.0);
+    window.drawDisplay(kd::kDisplayTrack, 7.0);
+    window.drawDisplay(kd::kDisplayBitrate, 128.0);
+    window.drawDisplay(kd::kDisplaySampleRate, 44.0);
+    window.drawDisplay(kd::kDisplayTitle, kTitle);
+  });
   ShowSamples(window);
   window.show();
 

@@ -1,0 +1,52 @@
+#pragma once
+// Shows the player on a skin: the one place that knows which label, display,
+// light and knob shows what, and in which text form ("0:00", " 128", "44",
+// "jstereo", "Centre", "75%", "-1:05" ...). It watches the player model and
+// the playlist and writes only what changed.
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+namespace kd {
+
+class PlayerModel;
+class Playlist;
+class SkinView;
+
+class SkinPresenter : public QObject {
+  Q_OBJECT
+ public:
+  // Shows the present state at once, then follows every change.
+  SkinPresenter(const PlayerModel& model, const Playlist& playlist, SkinView& view,
+                QObject* parent = nullptr);
+
+  // Draws every display again (after a skin load or when the window shows).
+  void redrawDisplays();
+
+ private:
+  void showStatus();
+  void showItem();
+  void showLength();
+  void showTime();
+  void showPositionKnob();
+  void showVolume();
+  void showBalance();
+  void showRate();
+  void showLights();
+  void showMpegFacts();
+  void showTrackNumber();
+  void writeTime(int32_t seconds, bool countsDown);
+
+  const PlayerModel& m_model;
+  const Playlist& m_playlist;
+  SkinView& m_view;
+  bool m_wasActive = false;
+  // The time label as last written: ":" before anything played, "" when stopped.
+  QString m_timeText;
+  int32_t m_timeSeconds = -1;
+  bool m_timeCountsDown = false;
+  bool m_timeShown = false;
+};
+
+}  // namespace kd
