@@ -40,7 +40,7 @@ SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
-  m_keyMap.fill(QLatin1Char(' '));
+  m_keyMap.fill(QChar());
   createElements();
   m_surface.rebuild(m_background, QSize(1, 1));
 }
@@ -196,7 +196,11 @@ void SkinWindow::applyElements(const SkinDocument& doc) {
 void SkinWindow::applyButtons(const SkinDocument& doc) {
   for (int n = 1; n <= kSkinButtonCount; ++n) {
     const std::optional<SkinButton>& definition = doc.buttons[n];
-    if (!definition) continue;
+    if (!definition) {
+      // A button this skin omits answers no key, whatever an earlier skin gave it.
+      m_keyMap[n] = QChar();
+      continue;
+    }
     ButtonZone* button = m_buttons[n];
     button->setGeometry(definition->rect);
     button->setToolTip(definition->tip);
