@@ -69,9 +69,9 @@ void SkinWindow::createElements() {
   for (int n = 1; n <= kSkinDisplayCount; ++n) m_anchors[n] = new DisplayAnchor(this);
   for (int n = 1; n <= kSkinLabelCount; ++n) {
     m_labels[n] = new SkinTextLabel(n, this);
-    connect(m_labels[n], &SkinTextLabel::clicked, this, [this](int index) {
-      if (index == kLabelTime || index == kLabelTitle) handler().LabelClicked(index);
-    });
+    m_labels[n]->setClickable(n == kLabelTime || n == kLabelTitle);
+    connect(m_labels[n], &SkinTextLabel::clicked, this,
+            [this](int index) { handler().LabelClicked(index); });
   }
   m_cover = new CoverImage(this);
   connect(m_cover, &CoverImage::doubleClicked, this, [this] { handler().CoverDoubleClicked(); });
