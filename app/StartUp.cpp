@@ -18,7 +18,7 @@ void Application::start() {
   initSliders();
   ClearInf(*m_window);
   applyDisplaySettings();
-  LoadSkin(m_settings.Skin, true);
+  m_skin->LoadStartSkin(m_settings.Skin);
   if (m_settings.StartMin == 1) Hide();
   openStartItems();
   m_playlist.PlShowCount();
