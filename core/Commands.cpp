@@ -75,8 +75,9 @@ int CommandForKey(QChar typed, const std::array<QChar, 121>& keyMap) {
   const QString upper = QString(typed).toUpper();
   if (upper.size() != 1) return 0;
   const QChar key = upper.at(0);
-  // A button without a key letter holds a blank; the space bar must not hit it.
-  if (key.isNull() || key == QLatin1Char(' ')) return 0;
+  // A button without a key letter holds a blank, which the space bar hits; a
+  // button the skin does not define holds a null character, which no key hits.
+  if (key.isNull()) return 0;
   for (int n = 1; n <= 40; ++n) {
     if (keyMap[n] == key) return n;
   }

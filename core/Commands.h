@@ -87,7 +87,9 @@ class CommandExecutor {
 
 // The command of a typed character: upper-cased, compared exactly with the key
 // letters of buttons 1..40 (the lower index wins); 0 when none matches.
-// keyMap[n] is button n's key letter (index 0 unused).
+// keyMap[n] is button n's key letter (index 0 unused): a blank for a button
+// without one, so the space bar runs it, and a null character for a button
+// the skin does not define, which no character matches.
 int CommandForKey(QChar typed, const std::array<QChar, 121>& keyMap);
 
 }  // namespace kd

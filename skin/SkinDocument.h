@@ -11,9 +11,10 @@
 //    the remembered skin folder.
 //
 // Pools are indexed like the window's elements; index 0 and indexes a skin
-// does not define hold std::nullopt. Key characters and pressed-image points
-// of buttons a skin does not define keep what an earlier skin gave them: the
-// window holds those across loads and overwrites only the defined ones.
+// does not define hold std::nullopt. Pressed-image points of buttons a skin
+// does not define keep what an earlier skin gave them: the window holds those
+// across loads and overwrites only the defined ones. Their key characters do
+// not carry over: a button the skin omits answers no key.
 
 #include <QColor>
 #include <QImage>
@@ -48,7 +49,7 @@ enum class SkinLoadOutcome {
 struct SkinButton {
   QRect rect;
   QPoint press;  // top-left corner of the pressed image in the resource bitmap
-  QChar key;     // keyboard letter; a blank when the skin gives none
+  QChar key;     // keyboard letter; a blank (the space bar) when the skin gives none
   QString tip;
 };
 

@@ -1,5 +1,6 @@
 #include "skin/widgets/SkinController.h"
 
+#include <QFileInfo>
 #include <QScreen>
 
 #include "core/Dialogs.h"
@@ -7,6 +8,7 @@
 #include "skin/SkinLoader.h"
 #include "skin/widgets/SkinWindow.h"
 #include "util/MessageSink.h"
+#include "util/Paths.h"
 
 namespace kd {
 
@@ -23,6 +25,34 @@ int SkinController::screenWidth() const {
 }
 
 SkinLoadOutcome SkinController::LoadSkin(const QString& name, bool importFlag) {
+  return loadAndApply(name, importFlag).outcome;
+}
+
+SkinLoadOutcome SkinController::LoadStartSkin(const QString& name) {
+  const SkinDocument configured = loadAndApply(name, true);
+  if (configured.outcome == SkinLoadOutcome::Loaded && !m_window.windowBitmap().isNull()) {
+    return configured.outcome;
+  }
+  const QString fallback = defaultSkinFile();
+  if (fallback.isEmpty()) return configured.outcome;
+  // The default skin failing itself is not loaded a second time.
+  if (!configured.fullPath.isEmpty() && QFileInfo(configured.fullPath).canonicalFilePath() ==
+                                            QFileInfo(fallback).canonicalFilePath()) {
+    return configured.outcome;
+  }
+  return loadAndApply(fallback, true).outcome;
+}
+
+QString SkinController::defaultSkinFile() const {
+  for (const QString& folder : m_base.programFolders) {
+    const QString found =
+        FindFileIgnoringCase(AddBackslash(folder) + QStringLiteral("default.skin"));
+    if (!found.isEmpty()) return found;
+  }
+  return {};
+}
+
+SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) {
   SkinLoadEnvironment env = m_base;
   env.screenWidth = screenWidth();
   env.skinPath = m_settings.SkinPath;
@@ -46,7 +76,7 @@ SkinLoadOutcome SkinController::LoadSkin(const QString& name, bool importFlag) {
     return m_hooks.askImportFile ? m_hooks.askImportFile(filter, defaultName, folder) : QString();
   };
 
-  const SkinDocument doc = SkinLoader(std::move(env)).LoadSkin(name);
+  SkinDocument doc = SkinLoader(std::move(env)).LoadSkin(name);
   m_lastSkinFolder = doc.skinFolder;
   if (doc.outcome == SkinLoadOutcome::Loaded) {
     stopTimer();
@@ -56,7 +86,7 @@ SkinLoadOutcome SkinController::LoadSkin(const QString& name, bool importFlag) {
   if (doc.skinSetting) m_settings.Skin = *doc.skinSetting;
   if (doc.skinImportSetting) m_settings.SkinImport = *doc.skinImportSetting;
   if (stopped && m_hooks.startTimer) m_hooks.startTimer();
-  return doc.outcome;
+  return doc;
 }
 
 SkinController::ImportDialog SkinController::ImportDialogOf(Dialogs& dialogs) {

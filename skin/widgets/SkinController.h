@@ -4,7 +4,9 @@
 // result to the window, shows the loader's messages in order, stores the new
 // Skin and SkinImport values and lets the timer run again. A skin that cannot
 // be found or has a wrong header only shows its message and changes nothing
-// else (but the folder it was looked for in is remembered).
+// else (but the folder it was looked for in is remembered). At start-up the
+// window has no face yet: there a skin that fails to give it one is followed
+// by the program's default skin.
 
 #include <QString>
 #include <functional>
@@ -43,6 +45,14 @@ class SkinController {
   // `importFlag` reuses the stored import folder instead of asking.
   SkinLoadOutcome LoadSkin(const QString& name, bool importFlag);
 
+  // The start-up load of the configured skin `name` (reusing the stored
+  // import folder). When it leaves the window without a main picture (not
+  // found, a wrong header, a missing main bitmap), its messages show as
+  // usual and then "default.skin" of the program folders is loaded in its
+  // place, which makes it the Skin setting. Returns the outcome of the load
+  // that stays.
+  SkinLoadOutcome LoadStartSkin(const QString& name);
+
   // The folder of the skin loaded last ("" before the first).
   const QString& lastSkinFolder() const { return m_lastSkinFolder; }
 
@@ -52,6 +62,10 @@ class SkinController {
 
  private:
   int screenWidth() const;
+  // Loads, applies and reports skin `name`; the loader's document.
+  SkinDocument loadAndApply(const QString& name, bool importFlag);
+  // The default skin of the program folders, or "" when none has it.
+  QString defaultSkinFile() const;
 
   SkinWindow& m_window;
   Settings& m_settings;

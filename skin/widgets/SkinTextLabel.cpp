@@ -39,11 +39,19 @@ void SkinTextLabel::setOpaque(bool on) {
 }
 
 void SkinTextLabel::mousePressEvent(QMouseEvent* event) {
+  if (!m_clickable) {
+    event->ignore();  // the window drags or opens its menu
+    return;
+  }
   event->accept();
   if (event->button() == Qt::LeftButton) m_pressed = true;
 }
 
 void SkinTextLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (!m_clickable) {
+    event->ignore();
+    return;
+  }
   event->accept();
   if (event->button() != Qt::LeftButton || !m_pressed) return;
   m_pressed = false;

@@ -40,7 +40,7 @@ SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
-  m_keyMap.fill(QLatin1Char(' '));
+  m_keyMap.fill(QChar());
   createElements();
   m_surface.rebuild(m_background, QSize(1, 1));
 }
@@ -69,9 +69,9 @@ void SkinWindow::createElements() {
   for (int n = 1; n <= kSkinDisplayCount; ++n) m_anchors[n] = new DisplayAnchor(this);
   for (int n = 1; n <= kSkinLabelCount; ++n) {
     m_labels[n] = new SkinTextLabel(n, this);
-    connect(m_labels[n], &SkinTextLabel::clicked, this, [this](int index) {
-      if (index == kLabelTime || index == kLabelTitle) handler().LabelClicked(index);
-    });
+    m_labels[n]->setClickable(n == kLabelTime || n == kLabelTitle);
+    connect(m_labels[n], &SkinTextLabel::clicked, this,
+            [this](int index) { handler().LabelClicked(index); });
   }
   m_cover = new CoverImage(this);
   connect(m_cover, &CoverImage::doubleClicked, this, [this] { handler().CoverDoubleClicked(); });
@@ -196,7 +196,11 @@ void SkinWindow::applyElements(const SkinDocument& doc) {
 void SkinWindow::applyButtons(const SkinDocument& doc) {
   for (int n = 1; n <= kSkinButtonCount; ++n) {
     const std::optional<SkinButton>& definition = doc.buttons[n];
-    if (!definition) continue;
+    if (!definition) {
+      // A button this skin omits answers no key, whatever an earlier skin gave it.
+      m_keyMap[n] = QChar();
+      continue;
+    }
     ButtonZone* button = m_buttons[n];
     button->setGeometry(definition->rect);
     button->setToolTip(definition->tip);

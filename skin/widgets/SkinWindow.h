@@ -75,7 +75,8 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   const QString& SkinInfo() const { return m_skinInfo; }
   // Link k (1..20) of the loaded skin, "" when none.
   QString SkinLink(int k) const;
-  // Key letters of buttons 0..120, kept across loads for buttons a skin omits.
+  // Key letters of buttons 0..120: a blank for a defined button without one,
+  // a null character for a button the current skin does not define.
   const std::array<QChar, kSkinButtonCount + 1>& KeyMap() const { return m_keyMap; }
   int16_t CoolFlag() const { return m_coolFlag; }
   int16_t LastIndex() const { return m_lastIndex; }

@@ -6,9 +6,10 @@ using namespace kd;
 
 namespace {
 
+// A key map in which only the listed buttons are defined.
 std::array<QChar, 121> KeyMapWith(std::initializer_list<std::pair<int, char>> keys) {
   std::array<QChar, 121> map;
-  map.fill(QLatin1Char(' '));
+  map.fill(QChar());
   for (auto [n, c] : keys) map[n] = QLatin1Char(c);
   return map;
 }
@@ -29,5 +30,15 @@ TEST(Commands, KeyLettersMatchUpperCaseAndTheLowerButtonWins) {
   EXPECT_EQ(CommandForKey(QLatin1Char('x'), map), 15);
   EXPECT_EQ(CommandForKey(QLatin1Char('q'), map), 0);  // button 41 takes no part
   EXPECT_EQ(CommandForKey(QLatin1Char('k'), map), 0);
-  EXPECT_EQ(CommandForKey(QLatin1Char(' '), map), 0);  // blank key letters are no keys
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), map), 0);  // no button without a key letter
+}
+
+TEST(Commands, TheSpaceBarRunsTheFirstButtonWithoutAKeyLetter) {
+  // Buttons 9 and 36 have an empty key field; 41 lies beyond the keyed buttons.
+  const auto map = KeyMapWith({{41, ' '}, {36, ' '}, {12, 'P'}, {9, ' '}});
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), map), 9);
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), KeyMapWith({{36, ' '}, {41, ' '}})), 36);
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), KeyMapWith({{41, ' '}})), 0);
+  // Buttons the skin does not define hold a null character: nothing typed reaches them.
+  EXPECT_EQ(CommandForKey(QChar(), map), 0);
 }

@@ -42,7 +42,8 @@ TEST(SkinRecords, EachRecordFillsItsElementInFieldOrder) {
   };
   EXPECT_EQ(button(1), "10,20 30x40 10,20 p ~kept as it is");
   EXPECT_EQ(button(2), "12,22 32x42 7,8 s the later record wins");
-  // Coordinates stay inside the window's 16-bit range; no key letter is a blank.
+  // Coordinates stay inside the window's 16-bit range; no key letter is a blank,
+  // the space bar's key.
   EXPECT_EQ(button(5), "32767,-32768 32767x32767 32767,-32768   ");
   const auto label = [&](int n) {
     const SkinLabel& l = *doc.labels[n];

@@ -46,6 +46,7 @@ TEST_F(SkinApply, ShowsExactlyTheElementsTheSkinDefinesWhereItPlacesThem) {
   EXPECT_EQ(shownElements(), "3 5 12 | 1 2 | 2 6 | 1 2 4 5 | 11");
   EXPECT_EQ(window.button(3)->geometry(), QRect(10, 10, 20, 10));
   EXPECT_EQ(window.KeyMap()[12], QLatin1Char('P'));
+  EXPECT_TRUE(window.KeyMap()[4].isNull());  // a button the skin lacks answers no key
   EXPECT_EQ(window.displayAnchor(2)->geometry(), QRect(10, 50, 15, 7));
   EXPECT_EQ(window.playlistBox()->geometry(), QRect(100, 60, 60, 30));
   // Lights are placed but wait for the flags; lights the skin lacks lie off the window.
@@ -54,7 +55,7 @@ TEST_F(SkinApply, ShowsExactlyTheElementsTheSkinDefinesWhereItPlacesThem) {
   EXPECT_EQ(window.light(1)->geometry(), QRect(-10, -10, 5, 5));
 }
 
-TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsKeyLettersAndTexts) {
+TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsLabelTexts) {
   SkinDocument first = SmallSkin();
   first.links[1] = QStringLiteral("night*");
   first.info = QStringLiteral("first");
@@ -68,6 +69,7 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsKeyLettersAndTexts) {
   SkinDocument second = SmallSkin();
   second.buttons[12].reset();
   second.buttons[5]->key = QLatin1Char('X');
+  second.buttons[3]->key = QLatin1Char(' ');
   second.labels[2].reset();
   second.displays[6].reset();
   second.sliders[1].reset();
@@ -75,7 +77,9 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsKeyLettersAndTexts) {
   second.playlistBox.reset();
   apply(second);
   EXPECT_EQ(shownElements(), "3 5 | 1 | 2 | 2 4 5 | 00");
-  EXPECT_EQ(QString(window.KeyMap()[12]) + window.KeyMap()[5], QStringLiteral("PX"));
+  // Button 12, gone with the second skin, no longer answers its key.
+  EXPECT_EQ(QString(window.KeyMap()[3]) + window.KeyMap()[5], QStringLiteral(" X"));
+  EXPECT_TRUE(window.KeyMap()[12].isNull());
   EXPECT_EQ(window.label(2)->text(), QStringLiteral("kept"));
   EXPECT_EQ(window.sliderDef(1).W, 0);
   EXPECT_EQ(window.SkinLink(1), QString());

@@ -1,11 +1,15 @@
 // Loading skins into the window through the real loader: the timer hooks,
-// the order of the messages, the settings written, and loads that fail.
+// the order of the messages, the settings written, loads that fail, and the
+// default skin taking over from a configured skin that fails at start-up.
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include "WindowTestSupport.h"
+#include "core/Commands.h"
 #include "core/Settings.h"
 #include "skin/widgets/ButtonZone.h"
 #include "skin/widgets/SkinController.h"
@@ -35,6 +39,15 @@ class SkinControllerTest : public ::testing::Test, public MessageSink {
     main.save(dir.write(QStringLiteral("main.bmp"), {}), "BMP");
   }
   void ShowMessage(const QString& text) override { log << QStringLiteral("message: ") + text; }
+  // An 80 x 40 default skin in the program folder whose button 36 has no key letter.
+  QString writeDefaultSkin() {
+    QImage face(80, 40, QImage::Format_RGB32);
+    face.fill(qRgb(7, 8, 9));
+    face.save(dir.write(QStringLiteral("program/face.bmp"), {}), "BMP");
+    return dir.write(QStringLiteral("program/default.skin"),
+                     "Kavoro Skin,Default\r\n80,40,80,40,80,20\r\nface.bmp,face.bmp\r\n"
+                     "0,0,10,20,30,0,0,0\r\nB36,5,5,20,10,0,0,,Play\r\nE\r\n");
+  }
 
   test::TempDir dir;
   QStringList log;
@@ -73,6 +86,83 @@ TEST_F(SkinControllerTest, AFailedLoadOnlyShowsItsMessageAndRemembersTheFolder) 
   EXPECT_EQ(log.last(), QStringLiteral("message: Invalid Skin!"));
   EXPECT_EQ(controller.lastSkinFolder(), folder);
   EXPECT_EQ(settings.Skin, QStringLiteral("/old.skin"));
+}
+
+TEST_F(SkinControllerTest, AStartSkinWithAWrongHeaderMakesWayForTheDefaultSkin) {
+  const QString fallback = writeDefaultSkin();
+  dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
+  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("bad.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(log, (QStringList{"message: Invalid Skin!", "stop", "start"}));
+  EXPECT_EQ(window.size(), QSize(80, 40));
+  EXPECT_EQ(window.backBuffer().pixel(70, 30), qRgb(7, 8, 9));
+  EXPECT_EQ(settings.Skin, fallback);
+  // Its play/pause button, without a key letter, answers the space bar.
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.KeyMap()), 36);
+}
+
+TEST_F(SkinControllerTest, TheProgramsOwnDefaultSkinTakesOverAndPlaysOnTheSpaceBar) {
+  const QString share = qEnvironmentVariable("KD_SHARE_DIR");
+  if (share.isEmpty()) GTEST_SKIP() << "KD_SHARE_DIR names the built program folder";
+  SkinLoadEnvironment env = SkinLoadEnvironment::ForProgram();
+  env.programFolders = {share + QLatin1Char('/')};
+  env.screenWidth = 1024;
+  controller.setEnvironment(env);
+  dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
+  controller.LoadStartSkin(QStringLiteral("bad.skin"));
+  EXPECT_EQ(log.first(), QStringLiteral("message: Invalid Skin!"));
+  EXPECT_EQ(QFileInfo(settings.Skin).fileName(), QStringLiteral("default.skin"));
+  EXPECT_FALSE(window.windowBitmap().isNull());
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.KeyMap()), int(Command::PlayPause));
+}
+
+TEST_F(SkinControllerTest, AStartSkinWithoutItsMainBitmapMakesWayForTheDefaultSkin) {
+  const QString fallback = writeDefaultSkin();
+  dir.write(QStringLiteral("faceless.skin"),
+            "Kavoro Skin,Faceless\r\n120,60,120,40,60,20\r\nnone.bmp,main.bmp\r\n"
+            "0,0,10,20,30,0,0,0\r\nB7,5,5,20,10,0,0,Q,Seven\r\nE\r\n");
+  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("faceless.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(log, (QStringList{"stop", "message: Main bitmap not found: " + dir.path() + "none.bmp",
+                              "start", "stop", "start"}));
+  EXPECT_EQ(window.size(), QSize(80, 40));
+  EXPECT_EQ(window.backBuffer().pixel(70, 30), qRgb(7, 8, 9));
+  EXPECT_EQ(settings.Skin, fallback);
+  EXPECT_EQ(CommandForKey(QLatin1Char('q'), window.KeyMap()), 0);  // gone with its skin
+}
+
+TEST_F(SkinControllerTest, AStartSkinThatLoadsStaysAndLaterFailuresKeepTheCurrentSkin) {
+  writeDefaultSkin();
+  dir.write(QStringLiteral("tiny.skin"),
+            "Kavoro Skin,Tiny\r\n120,60,120,40,60,20\r\nmain.bmp,main.bmp\r\nE\r\n");
+  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("tiny.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(log, (QStringList{"stop", "start"}));
+  EXPECT_EQ(window.size(), QSize(120, 60));
+  EXPECT_EQ(settings.Skin, dir.path() + QStringLiteral("tiny.skin"));
+
+  // Skins chosen later that fail never bring the default skin.
+  dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
+  EXPECT_EQ(controller.LoadSkin(QStringLiteral("bad.skin"), false), SkinLoadOutcome::InvalidHeader);
+  EXPECT_EQ(window.size(), QSize(120, 60));
+  EXPECT_EQ(settings.Skin, dir.path() + QStringLiteral("tiny.skin"));
+  dir.write(QStringLiteral("faceless.skin"),
+            "Kavoro Skin,Faceless\r\n100,50,100,40,60,20\r\nnone.bmp,main.bmp\r\nE\r\n");
+  controller.LoadSkin(QStringLiteral("faceless.skin"), false);
+  EXPECT_EQ(window.size(), QSize(100, 50));
+  EXPECT_EQ(window.backBuffer().pixel(90, 45), qRgb(40, 50, 60));  // the picture shown stays
+}
+
+TEST_F(SkinControllerTest, AFailingDefaultSkinIsLoadedOnceAndAMissingOneNotAtAll) {
+  const QString fallback = dir.write(QStringLiteral("program/default.skin"),
+                                     "Kavoro Skin,Default\r\n80,40,80,40,80,20\r\n"
+                                     "gone.bmp,gone.bmp\r\nE\r\n");
+  EXPECT_EQ(controller.LoadStartSkin(fallback), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(log.count(QStringLiteral("stop")), 1);
+  EXPECT_EQ(settings.Skin, fallback);
+
+  QFile::remove(fallback);
+  log.clear();
+  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("nothere.skin")), SkinLoadOutcome::NotFound);
+  EXPECT_EQ(log,
+            QStringList{"message: Skin not found!\nSkinName=nothere.skin\nSkinPath=" + dir.path()});
 }
 
 TEST_F(SkinControllerTest, AnImportSkinAsksWithTheTimerStoppedUnlessToldNotTo) {

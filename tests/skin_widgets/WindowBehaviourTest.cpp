@@ -1,5 +1,6 @@
-// The frameless window's own behaviour: dragging by the background,
-// snapping, the popup request, on-top, close requests, activation and drops.
+// The frameless window's own behaviour: dragging by the background and by
+// labels that take no clicks, snapping, the popup request, on-top, close
+// requests, activation and drops.
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,31 @@ TEST_F(WindowBehaviour, OnlyTheLeftButtonOnTheBackgroundDragsKeepingTheGrabPoint
   pointerTo({500, 500}, Qt::NoButton);
   EXPECT_EQ(window.pos(), QPoint(170, 130));
   EXPECT_TRUE(takeReports().isEmpty());
+}
+
+TEST_F(WindowBehaviour, LabelsThatTakeNoClicksLetTheWindowDragAndOpenItsMenu) {
+  SkinDocument doc = SmallSkin();
+  doc.labels[16] = SkinLabel{QRect(20, 85, 60, 12), qRgb(255, 255, 255), 8, QStringLiteral("Sans")};
+  apply(doc);
+  SkinTextLabel* count = window.label(16);  // window (20, 85) = global (120, 185)
+  Press(count, {5, 5}, Qt::RightButton);
+  Release(count, {5, 5}, Qt::RightButton);
+  EXPECT_EQ(takeReports(), QStringList{"PopupRequested 125,190"});
+
+  // A left press drags the window, the pointer moving and released over the label.
+  Press(count, {5, 5});
+  Move(count, {55, 25}, Qt::LeftButton);  // global (175, 210)
+  EXPECT_EQ(window.pos(), QPoint(150, 120));
+  Release(count, {55, 25});
+  pointerTo({500, 500}, Qt::NoButton);
+  EXPECT_EQ(window.pos(), QPoint(150, 120));
+
+  // The time label keeps its clicks to itself: a press there drags nothing.
+  Press(window.label(1), {3, 3});
+  pointerTo({400, 400});
+  Release(window.label(1), {3, 3});
+  EXPECT_EQ(window.pos(), QPoint(150, 120));
+  EXPECT_EQ(takeReports(), QStringList{"LabelClicked 1"});
 }
 
 TEST_F(WindowBehaviour, TheWindowSnapsWhenADragEndsOnlyWithSnappingOn) {

@@ -162,7 +162,9 @@ TEST(DefaultSkin, EveryCommandHasAButtonWithAnUnambiguousKeyAndAPressedImage) {
     keys.insert(key, command);
     EXPECT_FALSE(b.fields[7].trimmed().isEmpty()) << "button " << command << " has no tip";
   }
-  const QMap<QString, int> transport = {{"Z", 14}, {"X", 12}, {"C", 11}, {"V", 10}, {"B", 15}};
+  // The space bar (an empty key field) plays and pauses.
+  const QMap<QString, int> transport = {{"Z", 14}, {"X", 12}, {"C", 11},
+                                        {"V", 10}, {"B", 15}, {" ", 36}};
   for (auto it = transport.begin(); it != transport.end(); ++it)
     EXPECT_EQ(keys.value(it.key()), it.value()) << qPrintable(it.key());
 
