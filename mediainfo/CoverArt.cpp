@@ -27,7 +27,7 @@ QString CoverArt::DefaultPicture() {
 }
 
 void CoverArt::LoadTagCover(const QString& path, const QString& artist, const QString& album) {
-  const QString dir = AddBackslash(path);
+  const QString dir = WithTrailingSeparator(path);
   // Tag fields are trimmed of blanks only: other padding (NUL characters some
   // taggers write) stays, so such names simply find no picture.
   const QString artistName = TrimBlanks(artist).toString();

@@ -22,7 +22,7 @@ QByteArray ReadRegularFile(const QString& path) {
 }  // namespace
 
 void PlRead(Playlist& playlist, const QString& file, const PlaylistReadOptions& options) {
-  const QString dir = AddBackslash(GetDirPart(file));
+  const QString dir = WithTrailingSeparator(GetDirPart(file));
   playlist.setTitle(FriendlyName(file, options.friendlyNames));
   playlist.setPLCover(FindPicture(StripExtension(file)));
 

@@ -68,9 +68,9 @@ void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
                         const QString& resourceField, FieldReader& reader) {
   const QString filter = reader.ReadField();
   const QString defaultName = reader.ReadField();
-  QString folder = AddBackslash(resourceField);
+  QString folder = WithTrailingSeparator(resourceField);
   if (env.importFlag) {
-    folder = AddBackslash(env.skinImport);
+    folder = WithTrailingSeparator(env.skinImport);
   } else {
     const QString chosen =
         env.askImportFile ? env.askImportFile(filter, defaultName, folder) : QString();
@@ -91,10 +91,10 @@ QString SkinLoader::FindFile(const QString& path) const {
 }
 
 QString SkinLoader::SkinFolder() const {
-  QString folder = AddBackslash(m_env.skinPath);
-  if (folder.isEmpty()) folder = AddBackslash(m_env.lastSkinFolder);
+  QString folder = WithTrailingSeparator(m_env.skinPath);
+  if (folder.isEmpty()) folder = WithTrailingSeparator(m_env.lastSkinFolder);
   if (folder.isEmpty() && !m_env.programFolders.isEmpty()) {
-    folder = AddBackslash(m_env.programFolders.constFirst());
+    folder = WithTrailingSeparator(m_env.programFolders.constFirst());
   }
   return folder;
 }
@@ -112,7 +112,7 @@ QString SkinLoader::FindSkinFile(const QString& completedName) const {
   const QString fileName = GetFileName(name);
   if (fileName.isEmpty()) return {};
   for (const QString& folder : m_env.programFolders) {
-    found = FindFile(AddBackslash(folder) + fileName);
+    found = FindFile(WithTrailingSeparator(folder) + fileName);
     if (!found.isEmpty()) return found;
   }
   return {};

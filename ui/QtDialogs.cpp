@@ -51,7 +51,7 @@ FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool
 
 QString QtDialogs::BrowseFolder(const QString& prompt) {
   const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt);
-  return AddBackslash(folder);
+  return WithTrailingSeparator(folder);
 }
 
 }  // namespace kd

@@ -5,7 +5,7 @@
 
 namespace kd {
 
-QString AddBackslash(const QString& text) {
+QString WithTrailingSeparator(const QString& text) {
   if (text.isEmpty() || text.endsWith(QLatin1Char('/'))) return text;
   return text + QLatin1Char('/');
 }

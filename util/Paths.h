@@ -7,7 +7,7 @@
 namespace kd {
 
 // "" for "", the text unchanged when it already ends with "/", else text + "/".
-QString AddBackslash(const QString& text);
+QString WithTrailingSeparator(const QString& text);
 // The characters after the last "/", or the whole text.
 QString GetFileName(const QString& path);
 // The characters after the last "."; the whole text when there is no "." at
