@@ -197,10 +197,6 @@ void WriteStepKeys(IniStore& store, WriteStep step, const Settings& settings) {
 
 }  // namespace
 
-std::span<const SettingKey> SettingKeys() {
-  return kKeys;
-}
-
 std::span<const SettingKey* const> ShutdownWriteOrder() {
   static const std::array<const SettingKey*, kWriteOrder.size()> order = [] {
     std::array<const SettingKey*, kWriteOrder.size()> keys{};

@@ -63,8 +63,6 @@ struct SettingKey {
   WriteStep writeStep;
 };
 
-// The table, in start-up reading order.
-std::span<const SettingKey> SettingKeys();
 // The keys written at shut-down (steps Shutdown, Position, LastRun), in the
 // order they are written.
 std::span<const SettingKey* const> ShutdownWriteOrder();
