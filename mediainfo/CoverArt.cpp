@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "mediainfo/CoverWindowSink.h"
+#include "mediainfo/PictureLoader.h"
 #include "mediainfo/SkinCoverSink.h"
 #include "util/AppPaths.h"
 #include "util/Paths.h"
@@ -64,7 +65,7 @@ void CoverArt::LoadCover(const QString& a) {
     return;
   }
   if (!IsPicture(pic)) return;  // a playlist, a song: nothing changes
-  const QImage picture = LoadPicture(pic, m_limits);
+  const QImage picture = LoadPicture(pic);
   if (picture.isNull()) return;  // damaged or refused: nothing changes
 
   if (m_skin) m_skin->showCoverImage(picture);
