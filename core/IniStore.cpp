@@ -1,15 +1,10 @@
 #include "core/IniStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 
 #include "util/AtomicFile.h"
+#include "util/RegularFile.h"
 #include "util/TextCodec.h"
 
 namespace kd {
@@ -24,46 +19,17 @@ bool SameName(QStringView a, QStringView b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Reads the whole regular file at `path` without blocking on special files.
-// Returns the source it found and fills `bytes` when it could read them.
-IniStore::Source ReadRegularFile(const QString& path, QByteArray& bytes) {
-  const QByteArray native = QFile::encodeName(path);
-  // O_NONBLOCK so that a named pipe in the file's place cannot hang the start.
-  const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) return errno == ENOENT ? IniStore::Source::Missing : IniStore::Source::Unreadable;
-
-  IniStore::Source result = IniStore::Source::Unreadable;
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes) {
-    QByteArray data;
-    char buffer[8192];
-    bool failed = false;
-    while (data.size() <= kMaxFileBytes) {
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
-      if (n == 0) break;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        failed = true;
-        break;
-      }
-      data.append(buffer, static_cast<qsizetype>(n));
-    }
-    if (!failed && data.size() <= kMaxFileBytes) {
-      bytes = std::move(data);
-      result = IniStore::Source::Read;
-    }
-  }
-  ::close(fd);
-  return result;
-}
-
 }  // namespace
 
 IniStore IniStore::load(const QString& path) {
   IniStore store;
   store.m_path = path;
   QByteArray bytes;
-  store.m_source = path.isEmpty() ? Source::Unreadable : ReadRegularFile(path, bytes);
+  const FileReadResult read =
+      path.isEmpty() ? FileReadResult::Unreadable : ReadRegularFile(path, kMaxFileBytes, bytes);
+  store.m_source = read == FileReadResult::Read      ? Source::Read
+                   : read == FileReadResult::Missing ? Source::Missing
+                                                     : Source::Unreadable;
   if (store.m_source == Source::Read) store.parse(bytes);
   return store;
 }

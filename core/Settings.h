@@ -1,7 +1,8 @@
 #pragma once
 // The user's settings as the running program holds them: one field per key
-// of the settings file, named after the key. SettingsTable.h says how each
-// field is read, defaulted and written.
+// of the settings file, named after the key. A new Settings holds every key's
+// default, the value a missing key reads as unless SettingsTable.h says
+// otherwise; the table says how each field is read and written.
 
 #include <QString>
 #include <cstdint>

@@ -19,38 +19,38 @@ using W = WriteStep;
 
 // clang-format off
 constexpr std::array<SettingKey, 31> kKeys{{
-    // read name       written as        field              default                    default kind    form         read         write
-    {"Codepage",      "Codepage",      &S::Codepage,      "",                        D::Fixed,        F::Text,     R::First,    W::Never},
-    {"Path",          "Path",          &S::Path,          "",                        D::Fixed,        F::Text,     R::Startup,  W::AtOnce},
-    {"WinOnTop",      "WinOnTop",      &S::WinOnTop,      "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"WinSnap",       "WinSnap",       &S::WinSnap,       "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"WinSavePos",    "WinSavePos",    &S::WinSavePos,    "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"Auto",          "Auto",          &S::Auto,          "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"Snooze",        "Snooze",        &S::Snooze,        "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"SnoozeMode",    "SnoozeMode",    &S::SnoozeMode,    "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"SnoozeTime",    "SnoozeTime",    &S::SnoozeTime,    "23:59",                   D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"SnoozeHide",    "SnoozeHide",    &S::SnoozeHide,    "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"ExitMode",      "ExitMode",      &S::ExitMode,      "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"StartMd",       "StartMd",       &S::StartMd,       "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"StartMin",      "StartMin",      &S::StartMin,      "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"StartMute",     "StartMute",     &S::StartMute,     "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"StartFile",     "StartFile",     &S::StartFile,     "",                        D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"Skin",          "Skin",          &S::Skin,          "",                        D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"SkinPath",      "SkinPath",      &S::SkinPath,      "",                        D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"SkinImport",    "SkinImport",    &S::SkinImport,    "",                        D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"TimeFmt",       "TimeFmt",       &S::TimeFmt,       "0",                       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
-    {"VisPLPath",     "VisPLPath",     &S::VisPLPath,     "",                        D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"ClearPLFirst",  "ClearPlFirst",  &S::ClearPLFirst,  "0",                       D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
-    {"AutoPlay",      "AutoPlay",      &S::AutoPlay,      "0",                       D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
-    {"ValidExt",      "ValidExt",      &S::ValidExt,      "mp2 mp3 mpa wav mid rmi", D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
-    {"PBOverlap",     "PBOverlap",     &S::PBOverlap,     "0",                       D::CurrentValue, F::Plain,    R::Startup,  W::Shutdown},
-    {"ScrollName",    "ScrollName",    &S::ScrollName,    "0",                       D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
-    {"UseTagCover",   "UseTagCover",   &S::UseTagCover,   "0",                       D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
-    {"FriendlyNames", "FriendlyNames", &S::FriendlyNames, "1",                       D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
-    {"X",             "X",             &S::X,             "",                        D::WindowLeft,   F::Position, R::Position, W::Position},
-    {"Y",             "Y",             &S::Y,             "",                        D::WindowTop,    F::Position, R::Position, W::Position},
-    {"LastTrack",     "LastTrack",     &S::LastTrack,     "0",                       D::Fixed,        F::BlankLed, R::LastRun,  W::LastRun},
-    {"LastCover",     "LastCover",     &S::LastCover,     "",                        D::Fixed,        F::Text,     R::LastRun,  W::LastRun},
+    // read name       written as        field              default kind    form         read         write
+    {"Codepage",      "Codepage",      &S::Codepage,      D::Fixed,        F::Text,     R::First,    W::Never},
+    {"Path",          "Path",          &S::Path,          D::Fixed,        F::Text,     R::Startup,  W::AtOnce},
+    {"WinOnTop",      "WinOnTop",      &S::WinOnTop,      D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"WinSnap",       "WinSnap",       &S::WinSnap,       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"WinSavePos",    "WinSavePos",    &S::WinSavePos,    D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"Auto",          "Auto",          &S::Auto,          D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"Snooze",        "Snooze",        &S::Snooze,        D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"SnoozeMode",    "SnoozeMode",    &S::SnoozeMode,    D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"SnoozeTime",    "SnoozeTime",    &S::SnoozeTime,    D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"SnoozeHide",    "SnoozeHide",    &S::SnoozeHide,    D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"ExitMode",      "ExitMode",      &S::ExitMode,      D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"StartMd",       "StartMd",       &S::StartMd,       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"StartMin",      "StartMin",      &S::StartMin,      D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"StartMute",     "StartMute",     &S::StartMute,     D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"StartFile",     "StartFile",     &S::StartFile,     D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"Skin",          "Skin",          &S::Skin,          D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"SkinPath",      "SkinPath",      &S::SkinPath,      D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"SkinImport",    "SkinImport",    &S::SkinImport,    D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"TimeFmt",       "TimeFmt",       &S::TimeFmt,       D::Fixed,        F::BlankLed, R::Startup,  W::Shutdown},
+    {"VisPLPath",     "VisPLPath",     &S::VisPLPath,     D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"ClearPLFirst",  "ClearPlFirst",  &S::ClearPLFirst,  D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"AutoPlay",      "AutoPlay",      &S::AutoPlay,      D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"ValidExt",      "ValidExt",      &S::ValidExt,      D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
+    {"PBOverlap",     "PBOverlap",     &S::PBOverlap,     D::CurrentValue, F::Plain,    R::Startup,  W::Shutdown},
+    {"ScrollName",    "ScrollName",    &S::ScrollName,    D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"UseTagCover",   "UseTagCover",   &S::UseTagCover,   D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"FriendlyNames", "FriendlyNames", &S::FriendlyNames, D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"X",             "X",             &S::X,             D::WindowLeft,   F::Position, R::Position, W::Position},
+    {"Y",             "Y",             &S::Y,             D::WindowTop,    F::Position, R::Position, W::Position},
+    {"LastTrack",     "LastTrack",     &S::LastTrack,     D::Fixed,        F::BlankLed, R::LastRun,  W::LastRun},
+    {"LastCover",     "LastCover",     &S::LastCover,     D::Fixed,        F::Text,     R::LastRun,  W::LastRun},
 }};
 
 // Shut-down writes in this order: the skin first, then the others as they
@@ -140,20 +140,25 @@ struct WindowPosition {
 template <typename T>
 constexpr bool kIsText = std::is_same_v<T, QString>;
 
-// A missing number reads as its default number; the current value and the
-// window position stand in for the default where the table says so.
-int64_t DefaultNumber(const SettingKey& key, int64_t current, const WindowPosition& window) {
-  switch (key.defaultKind) {
-    case D::CurrentValue:
-      return current;
-    case D::WindowLeft:
-      return window.left;
-    case D::WindowTop:
-      return window.top;
-    case D::Fixed:
-      break;
+// What a missing key reads as: the value a new Settings holds, but for the
+// current value and the window position where the table says so.
+template <typename T>
+T DefaultValue(const SettingKey& key, T Settings::*field, const T& current,
+               const WindowPosition& window) {
+  if constexpr (!kIsText<T>) {
+    switch (key.defaultKind) {
+      case D::CurrentValue:
+        return current;
+      case D::WindowLeft:
+        return static_cast<T>(window.left);
+      case D::WindowTop:
+        return static_cast<T>(window.top);
+      case D::Fixed:
+        break;
+    }
   }
-  return RoundHalfEven(LeadingNumber(Name(key.defaultText)));
+  static const Settings defaults;
+  return defaults.*field;
 }
 
 void ReadKey(const IniStore& store, const SettingKey& key, Settings& settings,
@@ -163,16 +168,14 @@ void ReadKey(const IniStore& store, const SettingKey& key, Settings& settings,
       [&](auto field) {
         auto& target = settings.*field;
         using T = std::remove_reference_t<decltype(target)>;
-        if constexpr (kIsText<T>) {
-          target = stored.value_or(Name(key.defaultText));
-        } else if (stored) {
+        if (!stored) {
+          target = DefaultValue(key, field, target, window);
+        } else if constexpr (kIsText<T>) {
+          target = *stored;
+        } else {
           // Lenient, halves to even, and clamped when the value does not fit.
           target =
               static_cast<T>(std::is_same_v<T, int16_t> ? ReadInt16(*stored) : ReadInt32(*stored));
-        } else {
-          const int64_t fallback = DefaultNumber(key, target, window);
-          target = static_cast<T>(std::is_same_v<T, int16_t> ? ClampToInt16(fallback)
-                                                             : ClampToInt32(fallback));
         }
       },
       key.field);
@@ -193,10 +196,6 @@ void WriteStepKeys(IniStore& store, WriteStep step, const Settings& settings) {
 }
 
 }  // namespace
-
-std::span<const SettingKey> SettingKeys() {
-  return kKeys;
-}
 
 std::span<const SettingKey* const> ShutdownWriteOrder() {
   static const std::array<const SettingKey*, kWriteOrder.size()> order = [] {

@@ -1,9 +1,10 @@
 #pragma once
 // Every key of the settings file in one table: how it is named when read and
-// when written, its type, its default, the text form it is written in, the
-// Settings field it belongs to, and when it is read and written. The
-// functions below move values between an IniStore and a Settings by that
-// table; the order of the table is the order in which start-up reads.
+// when written, its type, where its default comes from, the text form it is
+// written in, the Settings field it belongs to, and when it is read and
+// written. The functions below move values between an IniStore and a
+// Settings by that table; the order of the table is the order in which
+// start-up reads.
 
 #include <QString>
 #include <cstdint>
@@ -24,7 +25,7 @@ inline constexpr std::string_view kSettingsSection = "config";
 using SettingField = std::variant<QString Settings::*, int16_t Settings::*, int32_t Settings::*>;
 
 enum class SettingDefault {
-  Fixed,         // the table's default text
+  Fixed,         // the value a new Settings holds
   CurrentValue,  // the field's value at the moment of reading
   WindowLeft,    // the window's left edge when read, twips
   WindowTop,     // the window's top edge when read, twips
@@ -56,15 +57,12 @@ struct SettingKey {
   std::string_view readName;
   std::string_view writeName;
   SettingField field;
-  std::string_view defaultText;  // for numbers, the number's decimal text
   SettingDefault defaultKind;
   WriteForm form;
   ReadStep readStep;
   WriteStep writeStep;
 };
 
-// The table, in start-up reading order.
-std::span<const SettingKey> SettingKeys();
 // The keys written at shut-down (steps Shutdown, Position, LastRun), in the
 // order they are written.
 std::span<const SettingKey* const> ShutdownWriteOrder();

@@ -2,23 +2,15 @@
 
 #include "core/Dialogs.h"
 #include "mediainfo/CoverWindowSink.h"
+#include "mediainfo/PictureLoader.h"
 #include "mediainfo/SkinCoverSink.h"
 #include "util/AppPaths.h"
 #include "util/Paths.h"
+#include "util/TextForms.h"
 
 namespace kd {
 
 namespace {
-
-// Tag fields are trimmed of blanks only: other padding (NUL characters some
-// taggers write) stays, so such names simply find no picture.
-QString trimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
-  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
-  return text.mid(first, last - first);
-}
 
 // FindPicture for a base name built from tag text. A name holding a NUL
 // cannot exist on disk, so it is not looked up at all.
@@ -36,9 +28,11 @@ QString CoverArt::DefaultPicture() {
 }
 
 void CoverArt::LoadTagCover(const QString& path, const QString& artist, const QString& album) {
-  const QString dir = AddBackslash(path);
-  const QString artistName = trimBlanks(artist);
-  const QString albumName = trimBlanks(album);
+  const QString dir = WithTrailingSeparator(path);
+  // Tag fields are trimmed of blanks only: other padding (NUL characters some
+  // taggers write) stays, so such names simply find no picture.
+  const QString artistName = TrimBlanks(artist).toString();
+  const QString albumName = TrimBlanks(album).toString();
   QString pic;
   // Later hits replace earlier ones: "artist - album" beats "artist-album",
   // which beats "album".
@@ -71,7 +65,7 @@ void CoverArt::LoadCover(const QString& a) {
     return;
   }
   if (!IsPicture(pic)) return;  // a playlist, a song: nothing changes
-  const QImage picture = LoadPicture(pic, m_limits);
+  const QImage picture = LoadPicture(pic);
   if (picture.isNull()) return;  // damaged or refused: nothing changes
 
   if (m_skin) m_skin->showCoverImage(picture);

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "mediainfo/CoverHooks.h"
-#include "mediainfo/PictureLoader.h"
 
 namespace kd {
 
@@ -37,7 +36,6 @@ class CoverArt : public CoverHooks {
     m_prefsVisible = std::move(query);
   }
   void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
-  void setPictureLimits(const PictureLimits& limits) { m_limits = limits; }
 
   // The picture shown now, "" when none; saved at exit as the LastCover setting.
   const QString& LastCover() const { return m_lastCover; }
@@ -69,7 +67,6 @@ class CoverArt : public CoverHooks {
   Dialogs* m_dialogs = nullptr;
   std::function<QString()> m_plCover;
   std::function<bool()> m_prefsVisible;
-  PictureLimits m_limits;
   QString m_lastCover;
   QString m_lastChosen;  // the file name the picture dialog opens with
 };

@@ -15,7 +15,6 @@ class OutputDevice : public QObject {
 
   // Low 16 bits: left level; high 16 bits: right level.
   uint32_t VolumeWord() const { return (uint32_t{m_right} << 16) | m_left; }
-  void SetVolumeWord(uint32_t word) { SetLevels(word & 0xFFFF, word >> 16); }
 
   uint16_t Left() const { return m_left; }
   uint16_t Right() const { return m_right; }

@@ -109,7 +109,7 @@ bool ExtensionQualifies(QStringView fileName, QStringView extensions) {
 }
 
 int ScanDir(const QString& folder, const ScanOptions& options, const ScanSink& sink) {
-  const QString root = AddBackslash(folder);
+  const QString root = WithTrailingSeparator(folder);
   if (root.isEmpty() || options.limit <= 0) return 0;
 
   TreeWalk walk(options);

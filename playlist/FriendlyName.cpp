@@ -1,6 +1,7 @@
 #include "playlist/FriendlyName.h"
 
 #include "util/Numbers.h"
+#include "util/Paths.h"
 #include "util/TextForms.h"
 
 namespace kd {
@@ -25,15 +26,6 @@ QStringView DropTrackNumber(QStringView t) {
   if (t.size() >= 3 && t[2] == QLatin1Char('-')) t = t.sliced(3);
   if (t.size() >= 4 && t[2] == QLatin1Char(' ') && t[3] == QLatin1Char('-')) t = t.sliced(4);
   return t;
-}
-
-qsizetype LastSlash(QStringView path) {
-  // A plain loop: the library's general search is slow for one character.
-  const QChar* p = path.data();
-  for (qsizetype i = path.size() - 1; i >= 0; --i) {
-    if (p[i] == QLatin1Char('/')) return i;
-  }
-  return -1;
 }
 
 }  // namespace

@@ -6,14 +6,18 @@
 
 namespace kd {
 
+QString LookUpSkinFile(const SkinLoadEnvironment& env, const QString& path) {
+  if (!path.startsWith(QLatin1Char('/'))) return {};
+  return env.findFile ? env.findFile(path) : FindFileIgnoringCase(path);
+}
+
 SkinFiles::SkinFiles(const SkinLoadEnvironment& env, PixelBudget& budget)
     : m_env(env), m_budget(budget) {}
 
 QString SkinFiles::Find(const QString& path) {
-  if (!path.startsWith(QLatin1Char('/'))) return {};
   const auto known = m_found.constFind(path);
   if (known != m_found.constEnd()) return *known;
-  const QString hit = m_env.findFile ? m_env.findFile(path) : FindFileIgnoringCase(path);
+  const QString hit = LookUpSkinFile(m_env, path);
   m_found.insert(path, hit);
   return hit;
 }

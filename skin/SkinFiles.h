@@ -14,11 +14,15 @@
 
 namespace kd {
 
+// The existing file for `path` through the environment's findFile (name
+// compared without regard to case), or "". Relative paths give "".
+QString LookUpSkinFile(const SkinLoadEnvironment& env, const QString& path);
+
 class SkinFiles {
  public:
   SkinFiles(const SkinLoadEnvironment& env, PixelBudget& budget);
 
-  // The existing file for `path` (name compared without regard to case), or "".
+  // LookUpSkinFile, remembered for the rest of the load.
   QString Find(const QString& path);
   // The picture of an existing file in Format_RGB32; null when it cannot be
   // read or the load's pixel budget is spent.

@@ -68,9 +68,9 @@ void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
                         const QString& resourceField, FieldReader& reader) {
   const QString filter = reader.ReadField();
   const QString defaultName = reader.ReadField();
-  QString folder = AddBackslash(resourceField);
+  QString folder = WithTrailingSeparator(resourceField);
   if (env.importFlag) {
-    folder = AddBackslash(env.skinImport);
+    folder = WithTrailingSeparator(env.skinImport);
   } else {
     const QString chosen =
         env.askImportFile ? env.askImportFile(filter, defaultName, folder) : QString();
@@ -84,17 +84,11 @@ void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
 
 SkinLoader::SkinLoader(SkinLoadEnvironment env) : m_env(std::move(env)) {}
 
-QString SkinLoader::FindFile(const QString& path) const {
-  // Relative paths would depend on the working directory; they are never looked up.
-  if (!path.startsWith(QLatin1Char('/'))) return {};
-  return m_env.findFile ? m_env.findFile(path) : FindFileIgnoringCase(path);
-}
-
 QString SkinLoader::SkinFolder() const {
-  QString folder = AddBackslash(m_env.skinPath);
-  if (folder.isEmpty()) folder = AddBackslash(m_env.lastSkinFolder);
+  QString folder = WithTrailingSeparator(m_env.skinPath);
+  if (folder.isEmpty()) folder = WithTrailingSeparator(m_env.lastSkinFolder);
   if (folder.isEmpty() && !m_env.programFolders.isEmpty()) {
-    folder = AddBackslash(m_env.programFolders.constFirst());
+    folder = WithTrailingSeparator(m_env.programFolders.constFirst());
   }
   return folder;
 }
@@ -107,12 +101,12 @@ QString SkinLoader::CompleteName(const QString& name) const {
 QString SkinLoader::FindSkinFile(const QString& completedName) const {
   const QString& name = completedName;
   const QString direct = name.startsWith(QLatin1Char('/')) ? name : SkinFolder() + name;
-  QString found = FindFile(direct);
+  QString found = LookUpSkinFile(m_env, direct);
   if (!found.isEmpty()) return found;
   const QString fileName = GetFileName(name);
   if (fileName.isEmpty()) return {};
   for (const QString& folder : m_env.programFolders) {
-    found = FindFile(AddBackslash(folder) + fileName);
+    found = LookUpSkinFile(m_env, WithTrailingSeparator(folder) + fileName);
     if (!found.isEmpty()) return found;
   }
   return {};

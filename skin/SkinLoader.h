@@ -34,11 +34,7 @@ class SkinLoader {
   // The existing skin file for `name` (see LoadSkin), or "" when none.
   QString FindSkinFile(const QString& completedName) const;
 
-  const SkinLoadEnvironment& Environment() const { return m_env; }
-
  private:
-  QString FindFile(const QString& path) const;
-
   SkinLoadEnvironment m_env;
 };
 

@@ -34,8 +34,7 @@ FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool
   QFileDialog dialog(m_owner, request.title, request.initialFolder);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  // The name is used exactly as typed: no default suffix.
-  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+  // No default suffix is set: the name is used exactly as typed.
   const QStringList filters = QtNameFilters(request.filter);
   dialog.setNameFilters(filters);
   const int index = request.filterIndex - 1;
@@ -51,7 +50,7 @@ FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool
 
 QString QtDialogs::BrowseFolder(const QString& prompt) {
   const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt);
-  return AddBackslash(folder);
+  return WithTrailingSeparator(folder);
 }
 
 }  // namespace kd

@@ -43,13 +43,13 @@ QString DataFolder() {
 
 QStringList ProgramFolders() {
   QStringList folders;
-  if (!ProgramFolderOverride().isEmpty()) folders << AddBackslash(ProgramFolderOverride());
-  folders << AddBackslash(
+  if (!ProgramFolderOverride().isEmpty()) folders << WithTrailingSeparator(ProgramFolderOverride());
+  folders << WithTrailingSeparator(
       QDir::cleanPath(ExecutableDir() + QStringLiteral("/../share/kavorodeck")));
   QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
   if (dataDirs.isEmpty()) dataDirs = QStringLiteral("/usr/local/share:/usr/share");
   for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-    folders << AddBackslash(QDir::cleanPath(dir + QStringLiteral("/kavorodeck")));
+    folders << WithTrailingSeparator(QDir::cleanPath(dir + QStringLiteral("/kavorodeck")));
   }
   folders.removeDuplicates();
   return folders;

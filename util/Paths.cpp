@@ -5,13 +5,22 @@
 
 namespace kd {
 
-QString AddBackslash(const QString& text) {
+QString WithTrailingSeparator(const QString& text) {
   if (text.isEmpty() || text.endsWith(QLatin1Char('/'))) return text;
   return text + QLatin1Char('/');
 }
 
+qsizetype LastSlash(QStringView path) {
+  // A plain loop: the library's general search is slow for one character.
+  const QChar* p = path.data();
+  for (qsizetype i = path.size() - 1; i >= 0; --i) {
+    if (p[i] == QLatin1Char('/')) return i;
+  }
+  return -1;
+}
+
 QString GetFileName(const QString& path) {
-  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  const qsizetype slash = LastSlash(path);
   return slash < 0 ? path : path.mid(slash + 1);
 }
 
@@ -26,7 +35,7 @@ QString StripExtension(const QString& path) {
 }
 
 QString GetDirPart(const QString& path) {
-  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  const qsizetype slash = LastSlash(path);
   return slash < 0 ? QString() : path.left(slash + 1);
 }
 

@@ -3,11 +3,14 @@
 // systems (drive letters, "\") are handled by the readers that meet them.
 
 #include <QString>
+#include <QStringView>
 
 namespace kd {
 
 // "" for "", the text unchanged when it already ends with "/", else text + "/".
-QString AddBackslash(const QString& text);
+QString WithTrailingSeparator(const QString& text);
+// The index of the last "/", or -1 when there is none.
+qsizetype LastSlash(QStringView path);
 // The characters after the last "/", or the whole text.
 QString GetFileName(const QString& path);
 // The characters after the last "."; the whole text when there is no "." at

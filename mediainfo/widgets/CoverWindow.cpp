@@ -6,7 +6,6 @@
 #include "mediainfo/PictureLoader.h"
 #include "mediainfo/widgets/CoverPicture.h"
 #include "util/Numbers.h"
-#include "util/Paths.h"
 
 namespace kd {
 
@@ -18,7 +17,6 @@ CoverWindow::CoverWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void CoverWindow::loadLastCover(const QString& lastCover) {
-  if (!FileExists(lastCover)) return;
   const QImage picture = LoadPicture(lastCover);
   if (!picture.isNull()) setPicture(picture);
 }

@@ -16,8 +16,8 @@ class CoverWindow : public QWidget {
 
   explicit CoverWindow(QWidget* parent = nullptr);
 
-  // Shows the picture at `lastCover` when it names an existing file that
-  // loads; otherwise the picture area stays as it is.
+  // Shows the picture at `lastCover` when the bounded picture loader loads
+  // it; otherwise the picture area stays as it is.
   void loadLastCover(const QString& lastCover);
   void setPicture(const QImage& picture);
   void clearPicture();

@@ -104,7 +104,6 @@ bool GstMediaItem::RenderFile(const QString& pathOrUrl) {
   gst_bus_set_flushing(m_bus, TRUE);
   gst_bus_set_flushing(m_bus, FALSE);
   m_uri = pathOrUrl;
-  m_errorText.clear();
   m_lastPosition = m_duration = 0.0;
   m_durationStale = m_ended = m_refused = m_running = false;
 
@@ -271,7 +270,6 @@ void GstMediaItem::handleMessage(GstMessage* message) {
 void GstMediaItem::refuse(const QString& text) {
   if (m_refused) return;
   m_refused = true;
-  m_errorText = text;
   qWarning("Cannot play \"%s\": %s", qUtf8Printable(m_uri), qUtf8Printable(text));
 }
 

@@ -34,9 +34,6 @@ class GstMediaItem final : public MediaItem {
   bool HasEnded() override;
   bool WasRefused() override;
 
-  // Why the engine refused the item; empty while it has not.
-  QString ErrorText() const { return m_errorText; }
-
  private:
   GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerollLimit);
 
@@ -54,7 +51,6 @@ class GstMediaItem final : public MediaItem {
   std::chrono::milliseconds m_prerollLimit;
 
   QString m_uri;
-  QString m_errorText;
   double m_lastPosition = 0.0;
   double m_duration = 0.0;
   double m_rate = 1.0;

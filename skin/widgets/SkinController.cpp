@@ -46,7 +46,7 @@ SkinLoadOutcome SkinController::LoadStartSkin(const QString& name) {
 QString SkinController::defaultSkinFile() const {
   for (const QString& folder : m_base.programFolders) {
     const QString found =
-        FindFileIgnoringCase(AddBackslash(folder) + QStringLiteral("default.skin"));
+        FindFileIgnoringCase(WithTrailingSeparator(folder) + QStringLiteral("default.skin"));
     if (!found.isEmpty()) return found;
   }
   return {};

@@ -46,3 +46,8 @@ TEST(TextForms, NumberForms) {
   EXPECT_EQ(FixedForm(5.5, 3, 1), "005.5");
   EXPECT_EQ(FixedForm(12.25, 3, 3), "012.250");
 }
+
+TEST(TextForms, TrimBlanksTakesSpacesOnlyFromBothEnds) {
+  EXPECT_EQ(TrimBlanks(u"  \ta b\t  ").toString(), "\ta b\t");
+  EXPECT_EQ(TrimBlanks(u"   ").toString(), "");
+}

@@ -6,9 +6,9 @@
 using namespace kd;
 
 TEST(Paths, SplitsPathsAtTheLastSeparatorAndDot) {
-  EXPECT_EQ(AddBackslash(""), "");
-  EXPECT_EQ(AddBackslash("/music"), "/music/");
-  EXPECT_EQ(AddBackslash("/music/"), "/music/");
+  EXPECT_EQ(WithTrailingSeparator(""), "");
+  EXPECT_EQ(WithTrailingSeparator("/music"), "/music/");
+  EXPECT_EQ(WithTrailingSeparator("/music/"), "/music/");
 
   EXPECT_EQ(GetFileName("/a/b/song.mp3"), "song.mp3");
   EXPECT_EQ(GetFileName("song.mp3"), "song.mp3");
