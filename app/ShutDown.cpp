@@ -1,5 +1,6 @@
 // The shut-down sequence: run once, whatever ended the program, and every
 // step runs even when an earlier one failed.
+#include <QDir>
 #include <QTextStream>
 #include <cstdio>
 
@@ -53,6 +54,7 @@ void Application::writeSettings() {
 
 void Application::writeLastPlaylist() {
   StderrSink sink;
+  QDir().mkpath(DataFolder());
   WritePL(m_playlist, DataFolder() + QStringLiteral("playlist.m3u"), &sink);
 }
 

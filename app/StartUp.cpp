@@ -72,7 +72,8 @@ void Application::openStartItems() {
     // Restoring the last run ignores every error on the way.
     const QString last = DataFolder() + QStringLiteral("playlist.m3u");
     if (FileExists(last)) {
-      PlRead(m_playlist, last, PlaylistReadOptions{m_settings.friendlyNamesOn()});
+      PlRead(m_playlist, last,
+             PlaylistReadOptions{m_settings.friendlyNamesOn(), m_settings.legacyCodepage()});
       m_playlist.setCurrentEntry(ReadLastTrack(m_store));
     }
     const QString cover = ReadLastCover(m_store);

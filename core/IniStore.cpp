@@ -122,7 +122,7 @@ std::optional<QString> IniStore::value(QStringView section, QStringView key) con
   const qsizetype i = findKey(section, key);
   if (i < 0) return std::nullopt;
   const Line& line = m_lines[static_cast<size_t>(i)];
-  return DecodeText(QByteArrayView(line.raw).sliced(line.valueStart));
+  return DecodeText(QByteArrayView(line.raw).sliced(line.valueStart), m_codepage);
 }
 
 QString IniStore::value(QStringView section, QStringView key, const QString& fallback) const {
@@ -154,7 +154,7 @@ bool IniStore::setValue(QStringView section, QStringView key, const QString& val
   const qsizetype existing = findKey(section, key);
   if (existing >= 0) {
     Line& line = m_lines[static_cast<size_t>(existing)];
-    if (DecodeText(QByteArrayView(line.raw).sliced(line.valueStart)) != value)
+    if (DecodeText(QByteArrayView(line.raw).sliced(line.valueStart), m_codepage) != value)
       line.raw = line.raw.first(line.valueStart) + value.toUtf8();
     return true;
   }

@@ -21,6 +21,8 @@
 #include <optional>
 #include <vector>
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 class IniStore {
@@ -50,6 +52,8 @@ class IniStore {
 
   // The value of `key` in `section`; nullopt when the key is missing.
   std::optional<QString> value(QStringView section, QStringView key) const;
+  // The legacy code page of values that are not UTF-8 (the default until set).
+  void setValueCodepage(const QByteArray& codepage) { m_codepage = codepage; }
   // The value, or `fallback` when the key is missing.
   QString value(QStringView section, QStringView key, const QString& fallback) const;
   bool contains(QStringView section, QStringView key) const;
@@ -87,6 +91,7 @@ class IniStore {
 
   QString m_path;
   Source m_source = Source::None;
+  QByteArray m_codepage = kDefaultCodepage;
   std::vector<Line> m_lines;
 };
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 struct Settings {
@@ -43,6 +45,9 @@ struct Settings {
   QString Codepage;  // iconv name of the legacy code page; "" = GB18030
 
   bool friendlyNamesOn() const { return FriendlyNames > 0; }
+  // The code page the Codepage key names when iconv knows it, else the default;
+  // the user's text stays as written.
+  QByteArray legacyCodepage() const { return UsableCodepage(Codepage.trimmed().toLatin1()); }
 };
 
 }  // namespace kd

@@ -228,12 +228,12 @@ QString FormatSetting(const SettingKey& key, const Settings& settings) {
       key.field);
 }
 
-void ReadSettings(const IniStore& store, Settings& settings, int32_t currentLeftTwips,
+void ReadSettings(IniStore& store, Settings& settings, int32_t currentLeftTwips,
                   int32_t currentTopTwips) {
   const WindowPosition window{currentLeftTwips, currentTopTwips};
   ReadStepKeys(store, R::First, settings, window);
   // An unknown name restores the default code page; the user's text stays as written.
-  SetLegacyCodepage(settings.Codepage.trimmed().toLatin1());
+  store.setValueCodepage(settings.legacyCodepage());
   ReadStepKeys(store, R::Startup, settings, window);
   ReadStepKeys(store, R::Position, settings, window);
 }

@@ -73,10 +73,10 @@ const SettingKey* FindSettingKey(QStringView name);
 QString FormatSetting(const SettingKey& key, const Settings& settings);
 
 // Reads every start-up key in order into `settings`, then X and Y (missing
-// ones default to the given window position). The legacy code page named by
-// the Codepage key is put in force (SetLegacyCodepage) before the other texts
-// are read. LastTrack and LastCover are left alone.
-void ReadSettings(const IniStore& store, Settings& settings, int32_t currentLeftTwips,
+// ones default to the given window position). The other texts are read with
+// the legacy code page the Codepage key names. LastTrack and LastCover are
+// left alone.
+void ReadSettings(IniStore& store, Settings& settings, int32_t currentLeftTwips,
                   int32_t currentTopTwips);
 // Read only when the last run is restored.
 int16_t ReadLastTrack(const IniStore& store);

@@ -6,11 +6,12 @@ namespace kd {
 
 namespace {
 
-QString textField(QByteArrayView tag, qsizetype offset, qsizetype size) {
+QString textField(QByteArrayView tag, qsizetype offset, qsizetype size,
+                  const QByteArray& codepage) {
   QByteArrayView bytes = tag.sliced(offset, size);
   const qsizetype nul = bytes.indexOf('\0');
   if (nul >= 0) bytes.truncate(nul);
-  return DecodeText(bytes);
+  return DecodeText(bytes, codepage);
 }
 
 }  // namespace
@@ -19,15 +20,15 @@ bool HasId3v1Tag(QByteArrayView fileEnd) {
   return fileEnd.size() >= id3v1::kSize && fileEnd.last(id3v1::kSize).startsWith("TAG");
 }
 
-bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info) {
+bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info, const QByteArray& codepage) {
   info.reset();
   if (!HasId3v1Tag(fileEnd)) return false;
   const QByteArrayView tag = fileEnd.last(id3v1::kSize);
-  info.Title = textField(tag, id3v1::kTitle, id3v1::kTitleSize);
-  info.Artist = textField(tag, id3v1::kArtist, id3v1::kArtistSize);
-  info.Album = textField(tag, id3v1::kAlbum, id3v1::kAlbumSize);
-  info.Year = textField(tag, id3v1::kYear, id3v1::kYearSize);
-  info.Comment = textField(tag, id3v1::kComment, id3v1::kCommentSize);
+  info.Title = textField(tag, id3v1::kTitle, id3v1::kTitleSize, codepage);
+  info.Artist = textField(tag, id3v1::kArtist, id3v1::kArtistSize, codepage);
+  info.Album = textField(tag, id3v1::kAlbum, id3v1::kAlbumSize, codepage);
+  info.Year = textField(tag, id3v1::kYear, id3v1::kYearSize, codepage);
+  info.Comment = textField(tag, id3v1::kComment, id3v1::kCommentSize, codepage);
   info.Track = static_cast<uint8_t>(tag[id3v1::kTrack]);
   info.Genre = static_cast<uint8_t>(tag[id3v1::kGenre]);
   info.present = true;

@@ -5,6 +5,8 @@
 
 #include "mediainfo/Mp3Info.h"
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 // Byte layout of the tag, offsets from the start of "TAG". The comment's
@@ -28,6 +30,7 @@ bool HasId3v1Tag(QByteArrayView fileEnd);
 // is reset first). Each text field is cut at its first NUL and decoded as
 // UTF-8 when valid, else in the legacy code page; blanks are kept. Returns
 // false, leaving `info` reset, when there is no tag.
-bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info);
+bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info,
+                const QByteArray& codepage = kDefaultCodepage);
 
 }  // namespace kd

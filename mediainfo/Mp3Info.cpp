@@ -18,8 +18,8 @@ constexpr qint64 kMinimumFileSize = 256;
 // returns up to `len` bytes from `pos`; only the last 128 bytes, the ID3v2
 // tag headers and one window of audio are asked for.
 template <class ReadAt>
-MpegHeaderInfo examine(qint64 size, ReadAt&& readAt, ID3Info& info) {
-  ParseId3v1(readAt(size - id3v1::kSize, id3v1::kSize), info);
+MpegHeaderInfo examine(qint64 size, ReadAt&& readAt, ID3Info& info, const QByteArray& codepage) {
+  ParseId3v1(readAt(size - id3v1::kSize, id3v1::kSize), info, codepage);
   // A tag at the end is no audio: a lone frame before it is still accepted.
   const qint64 audioEnd = size - (info.present ? id3v1::kSize : 0);
 
@@ -43,7 +43,7 @@ MpegHeaderInfo examine(qint64 size, ReadAt&& readAt, ID3Info& info) {
 
 }  // namespace
 
-std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath) {
+std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath, const QByteArray& codepage) {
   if (songPath.isEmpty() || !FileExists(songPath)) return std::nullopt;
   QFile file(songPath);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
@@ -54,11 +54,12 @@ std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath) {
     return file.seek(pos) ? file.read(len) : QByteArray();
   };
   Mp3Facts facts;
-  facts.header = examine(size, readAt, facts.tag);
+  facts.header = examine(size, readAt, facts.tag, codepage);
   return facts;
 }
 
-MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info) {
+MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info,
+                               const QByteArray& codepage) {
   info.reset();
   const qint64 size = fileBytes.size();
   if (size < kMinimumFileSize) return {};
@@ -67,7 +68,7 @@ MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info) {
     const qsizetype n = std::min<qint64>(len, fileBytes.size() - pos);
     return QByteArray::fromRawData(fileBytes.data() + pos, n);
   };
-  return examine(size, readAt, info);
+  return examine(size, readAt, info, codepage);
 }
 
 }  // namespace kd

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 // The tag of the last examined file. Text fields are decoded and cut at
@@ -45,10 +47,13 @@ struct Mp3Facts {
 
 // Examines `songPath`: the frame header and the tag (the ID3v2 tag headers,
 // at most 72 KiB of audio and the last 128 bytes, never the whole file).
-// nullopt for missing, unreadable or too short (< 256 bytes) files.
-std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath);
+// nullopt for missing, unreadable or too short (< 256 bytes) files. Tag texts
+// that are not UTF-8 are read in `codepage`.
+std::optional<Mp3Facts> ReadMp3Facts(const QString& songPath,
+                                     const QByteArray& codepage = kDefaultCodepage);
 
 // The same examination on the bytes of a whole file held in memory.
-MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info);
+MpegHeaderInfo ExamineMp3Bytes(QByteArrayView fileBytes, ID3Info& info,
+                               const QByteArray& codepage = kDefaultCodepage);
 
 }  // namespace kd

@@ -128,7 +128,7 @@ bool Transport::prepareByKind(ItemKind kind) {
   const QString path = m_playlist.entry(m_playlist.currentEntry() - 1).path;
   switch (kind) {
     case ItemKind::Mpeg: {
-      std::optional<Mp3Facts> facts = ReadMp3Facts(path);
+      std::optional<Mp3Facts> facts = ReadMp3Facts(path, m_settings.legacyCodepage());
       const ID3Info tag = facts ? facts->tag : ID3Info();
       m_model.setStereo(facts && facts->header.stereo);
       m_model.setMpegFacts(std::move(facts));

@@ -39,7 +39,7 @@ void MediaAdder::PlAddEntry() {
   }
   const QString ext = GetExtension(m_addPath).toUpper();
   if (ext == QLatin1String("PLS") || ext == QLatin1String("M3U")) {
-    const PlaylistReadOptions options{friendlyNames()};
+    const PlaylistReadOptions options{friendlyNames(), m_settings.legacyCodepage()};
     m_scanner.then([&playlist, file = m_addPath, options] { PlRead(playlist, file, options); });
     return;
   }

@@ -36,7 +36,7 @@ void PlaylistDialogs::PlLoad() {
 
   const bool clearFirst = m_settings.ClearPLFirst == 1;
   const bool autoPlay = m_settings.AutoPlay == 1;
-  const PlaylistReadOptions options{m_settings.friendlyNamesOn()};
+  const PlaylistReadOptions options{m_settings.friendlyNamesOn(), m_settings.legacyCodepage()};
   m_scanner.then([this, file, clearFirst, autoPlay, options] {
     if (clearFirst) m_playlist.clear();
     PlRead(m_playlist, file, options);

@@ -132,7 +132,7 @@ QList<PlaylistEntry> ParsePlaylist(QByteArrayView bytes, PlaylistFormat format, 
                                    const PlaylistReadOptions& options, int room) {
   QList<PlaylistEntry> entries;
   if (format == PlaylistFormat::Unknown || room <= 0 || bytes.isEmpty()) return entries;
-  const QString text = DecodeText(bytes);
+  const QString text = DecodeText(bytes, options.codepage);
   entries.reserve(std::min(room, 1024));
   ForEachLine(text, [&](QStringView line) {
     const QStringView entryText =

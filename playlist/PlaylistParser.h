@@ -10,11 +10,15 @@
 
 #include "playlist/Playlist.h"
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 struct PlaylistReadOptions {
   // The FriendlyNames setting: display names without extension and track number.
   bool friendlyNames = true;
+  // The legacy code page of playlists that are not UTF-8.
+  QByteArray codepage = kDefaultCodepage;
 };
 
 enum class PlaylistFormat { Unknown, M3u, Pls };

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "util/TextCodec.h"
+
 namespace kd {
 
 // Bounds that keep a hostile skin file from costing unbounded time or memory.
@@ -26,12 +28,13 @@ struct SkinLimits {
 };
 
 struct SkinLoadEnvironment {
-  int screenWidth = 0;         // pixels; completes names ending in "*"
-  QString skinPath;            // the SkinPath setting
-  QString skinImport;          // the SkinImport setting
-  QString lastSkinFolder;      // folder of the skin loaded last, "" before the first
-  QStringList programFolders;  // each with a trailing "/", best first
-  bool importFlag = false;     // true: reuse SkinImport instead of asking
+  int screenWidth = 0;                     // pixels; completes names ending in "*"
+  QString skinPath;                        // the SkinPath setting
+  QString skinImport;                      // the SkinImport setting
+  QString lastSkinFolder;                  // folder of the skin loaded last, "" before the first
+  QStringList programFolders;              // each with a trailing "/", best first
+  bool importFlag = false;                 // true: reuse SkinImport instead of asking
+  QByteArray codepage = kDefaultCodepage;  // of skin files that are not UTF-8
 
   // The open-file dialog of import skins: (filter in the "description|pattern"
   // form of the skin file, default file name,

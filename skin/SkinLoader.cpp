@@ -21,7 +21,7 @@ const QString kForeignTag = QStringLiteral("Tarvo Skin");
 // ASCII-compatible code pages a line break is never part of a multi-byte
 // character, and bounded pieces keep the converter's cost linear even for
 // megabytes of bytes that are no text at all.
-QString DecodeSkinText(const QByteArray& bytes) {
+QString DecodeSkinText(const QByteArray& bytes, const QByteArray& codepage) {
   if (IsValidUtf8(bytes)) return DecodeText(bytes);
   constexpr qsizetype kPiece = 4096;
   QString text;
@@ -30,7 +30,7 @@ QString DecodeSkinText(const QByteArray& bytes) {
   while (start < bytes.size()) {
     const qsizetype lineEnd = bytes.indexOf('\n', std::min(start + kPiece, bytes.size() - 1));
     const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
-    text += DecodeLegacy(QByteArrayView(bytes).sliced(start, end - start));
+    text += DecodeLegacy(QByteArrayView(bytes).sliced(start, end - start), codepage);
     start = end;
   }
   return text;
@@ -140,7 +140,7 @@ SkinDocument SkinLoader::LoadSkinText(const QByteArray& bytes, const QString& fu
   doc.baseFolder = GetDirPart(fullPath);
   doc.skinFolder = doc.baseFolder;
 
-  FieldReader reader(DecodeSkinText(bytes));
+  FieldReader reader(DecodeSkinText(bytes, m_env.codepage));
   const QString tag = reader.ReadField();
   if (tag == kForeignTag) {
     doc.outcome = SkinLoadOutcome::ForeignSkin;

@@ -35,10 +35,8 @@ QString SettingsFilePath() {
 }
 
 QString DataFolder() {
-  const QString folder =
-      EnvFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/kavorodeck/");
-  QDir().mkpath(folder);
-  return folder;
+  return EnvFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
+         QStringLiteral("/kavorodeck/");
 }
 
 QStringList ProgramFolders() {

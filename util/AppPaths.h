@@ -11,7 +11,8 @@
 namespace kd {
 
 QString SettingsFilePath();
-// The folder for files the program writes, with a trailing "/"; created on demand.
+// The folder for files the program writes, with a trailing "/". Asking never
+// creates it; whoever writes there first makes it.
 QString DataFolder();
 // Every candidate program folder, best first, each with a trailing "/".
 QStringList ProgramFolders();

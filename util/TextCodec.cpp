@@ -3,24 +3,12 @@
 #include <iconv.h>
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
-#include <mutex>
 
 namespace kd {
 
 namespace {
-
-const QByteArray kDefaultCodepage = QByteArrayLiteral("GB18030");
-
-std::mutex& CodepageMutex() {
-  static std::mutex m;
-  return m;
-}
-
-QByteArray& CodepageName() {
-  static QByteArray name = kDefaultCodepage;
-  return name;
-}
 
 // One iconv conversion. A sequence the source cannot decode (or a character
 // the target cannot hold) becomes `replacement` and one input unit is
@@ -65,25 +53,12 @@ QByteArray Convert(const QByteArray& from, const QByteArray& to, QByteArrayView 
 
 }  // namespace
 
-QByteArray LegacyCodepage() {
-  std::lock_guard lock(CodepageMutex());
-  return CodepageName();
-}
-
-bool SetLegacyCodepage(const QByteArray& iconvName) {
-  bool accepted = false;
-  QByteArray chosen = kDefaultCodepage;
-  if (!iconvName.isEmpty()) {
-    iconv_t cd = iconv_open("UTF-8", iconvName.constData());
-    if (cd != reinterpret_cast<iconv_t>(-1)) {
-      iconv_close(cd);
-      chosen = iconvName;
-      accepted = true;
-    }
-  }
-  std::lock_guard lock(CodepageMutex());
-  CodepageName() = chosen;
-  return accepted;
+QByteArray UsableCodepage(const QByteArray& iconvName) {
+  if (iconvName.isEmpty()) return kDefaultCodepage;
+  iconv_t cd = iconv_open("UTF-8", iconvName.constData());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return kDefaultCodepage;
+  iconv_close(cd);
+  return iconvName;
 }
 
 bool IsValidUtf8(QByteArrayView bytes) {
@@ -120,22 +95,20 @@ bool IsValidUtf8(QByteArrayView bytes) {
   return true;
 }
 
-QString DecodeLegacy(QByteArrayView bytes) {
+QString DecodeLegacy(QByteArrayView bytes, const QByteArray& codepage) {
   if (bytes.isEmpty()) return {};
-  const QByteArray utf16 =
-      Convert(LegacyCodepage(), "UTF-16LE", bytes, QByteArrayView("?\0", 2), 1);
+  const QByteArray utf16 = Convert(codepage, "UTF-16LE", bytes, QByteArrayView("?\0", 2), 1);
   return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-QString DecodeText(QByteArrayView bytes) {
+QString DecodeText(QByteArrayView bytes, const QByteArray& codepage) {
   if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
   if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
-  return DecodeLegacy(bytes);
+  return DecodeLegacy(bytes, codepage);
 }
 
-QByteArray EncodeLegacy(QStringView text, qsizetype maxBytes) {
+QByteArray EncodeLegacy(QStringView text, qsizetype maxBytes, const QByteArray& codepage) {
   QByteArray out;
-  const QByteArray codepage = LegacyCodepage();
   // Encode character by character so the result can be cut on a boundary.
   qsizetype i = 0;
   while (i < text.size()) {

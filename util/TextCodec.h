@@ -9,19 +9,20 @@
 
 namespace kd {
 
-// The iconv name of the legacy code page; "GB18030" by default.
-QByteArray LegacyCodepage();
-// Sets the legacy code page; an empty name or one that iconv does not know
-// restores the default. Returns false when the name was not accepted.
-bool SetLegacyCodepage(const QByteArray& iconvName);
+// The iconv name of the legacy code page unless the user names another.
+inline const QByteArray kDefaultCodepage = QByteArrayLiteral("GB18030");
+
+// `iconvName` when iconv knows it, else the default code page.
+QByteArray UsableCodepage(const QByteArray& iconvName);
 
 bool IsValidUtf8(QByteArrayView bytes);
-// Decodes by the rule above.
-QString DecodeText(QByteArrayView bytes);
+// Decodes by the rule above, with `codepage` as the legacy code page.
+QString DecodeText(QByteArrayView bytes, const QByteArray& codepage = kDefaultCodepage);
 // Decodes bytes known to be in the legacy code page.
-QString DecodeLegacy(QByteArrayView bytes);
+QString DecodeLegacy(QByteArrayView bytes, const QByteArray& codepage = kDefaultCodepage);
 // Encodes in the legacy code page; characters it cannot hold become "?".
 // When maxBytes >= 0 the result is cut on a character boundary to fit.
-QByteArray EncodeLegacy(QStringView text, qsizetype maxBytes = -1);
+QByteArray EncodeLegacy(QStringView text, qsizetype maxBytes = -1,
+                        const QByteArray& codepage = kDefaultCodepage);
 
 }  // namespace kd

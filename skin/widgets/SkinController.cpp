@@ -59,6 +59,7 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
   env.skinImport = m_settings.SkinImport;
   env.lastSkinFolder = m_lastSkinFolder;
   env.importFlag = importFlag;
+  env.codepage = m_settings.legacyCodepage();
   env.currentMainBitmap = m_window.windowBitmap();
   env.currentResourceBitmap = m_window.resourceBitmap();
 

@@ -23,15 +23,12 @@ Settings RunOnce(const QString& path, int16_t lastTrack = 1) {
   return settings;
 }
 
-class SettingsTableTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetLegacyCodepage({}); }
-};
+class SettingsTableTest : public ::testing::Test {};
 
 }  // namespace
 
 TEST_F(SettingsTableTest, NumbersReadLenientlyHalvesToEvenAndClamped) {
-  const IniStore store = IniStore::fromBytes(
+  IniStore store = IniStore::fromBytes(
       "[config]\n"
       "WinOnTop= 1\n"
       "FriendlyNames=\n"
@@ -136,7 +133,7 @@ TEST_F(SettingsTableTest, ARunKeepsWhatItDoesNotOwnAndReadsInTheUsersCodePage) {
   EXPECT_EQ(settings.StartMute, 1);
   EXPECT_EQ(settings.ExitMode, 3);
   EXPECT_EQ(settings.Codepage, QStringLiteral(" BIG5"));
-  EXPECT_EQ(LegacyCodepage(), "BIG5");
+  EXPECT_EQ(settings.legacyCodepage(), "BIG5");
   EXPECT_EQ(settings.StartFile, QStringLiteral("/音樂/a.mp3"));
 
   const QByteArray after = test::TempDir::read(path);
@@ -152,11 +149,11 @@ TEST_F(SettingsTableTest, ARunKeepsWhatItDoesNotOwnAndReadsInTheUsersCodePage) {
 
 TEST_F(SettingsTableTest, AnUnknownCodePageFallsBackToTheDefaultAndIsLeftAsWritten) {
   test::TempDir dir;
-  SetLegacyCodepage("BIG5");  // named by an earlier read
   const QByteArray gb = "[config]\nCODEPAGE=no-such-page\nSkin=/\xD2\xF4\xC0\xD6.skin\n";
   const QString path = dir.write("gb.ini", gb);
-  EXPECT_EQ(RunOnce(path).Skin, QStringLiteral("/音乐.skin"));
-  EXPECT_EQ(LegacyCodepage(), "GB18030");
+  const Settings settings = RunOnce(path);
+  EXPECT_EQ(settings.Skin, QStringLiteral("/音乐.skin"));
+  EXPECT_EQ(settings.legacyCodepage(), "GB18030");
   EXPECT_TRUE(test::TempDir::read(path).startsWith(gb));
 }
 

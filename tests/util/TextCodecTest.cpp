@@ -38,12 +38,11 @@ TEST(TextCodec, EncodingCutsOnACharacterBoundary) {
 }
 
 TEST(TextCodec, UnknownCodepageFallsBackToTheDefault) {
-  EXPECT_FALSE(SetLegacyCodepage("NO-SUCH-CODEPAGE"));
-  EXPECT_EQ(LegacyCodepage(), "GB18030");
-  EXPECT_TRUE(SetLegacyCodepage("ISO-8859-1"));
-  EXPECT_EQ(DecodeText("\xE9t\xE9"), QString::fromUtf8("été"));
-  SetLegacyCodepage("");
-  EXPECT_EQ(LegacyCodepage(), "GB18030");
+  EXPECT_EQ(UsableCodepage("NO-SUCH-CODEPAGE"), "GB18030");
+  EXPECT_EQ(UsableCodepage(""), "GB18030");
+  EXPECT_EQ(UsableCodepage("ISO-8859-1"), "ISO-8859-1");
+  EXPECT_EQ(DecodeText("\xE9t\xE9", "ISO-8859-1"), QString::fromUtf8("été"));
+  EXPECT_EQ(DecodeText("\xE9t\xE9"), DecodeText("\xE9t\xE9", "GB18030"));
 }
 
 TEST(TextCodec, GarbageNeverBreaksDecoding) {
