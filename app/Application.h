@@ -56,6 +56,8 @@ class Application : public QObject, private SkinWindowHandler {
   CommandExecutor& commands() { return m_commands; }
   const PlayerModel& model() const { return m_model; }
   const Playlist& playlist() const { return m_playlist; }
+  // A folder scan runs, or changes asked for meanwhile wait for it.
+  bool addsPending() const { return m_scanner.isBusy(); }
 
  private:
   // Start-up steps (StartUp.cpp).

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "Palette.h"
+#include "core/Commands.h"
 
 namespace kd::skingen {
 
@@ -11,10 +12,10 @@ namespace {
 
 using namespace palette;
 
-ButtonSpec Button(int command, QRect rect, const QString& key, const QString& tip,
+ButtonSpec Button(Command command, QRect rect, const QString& key, const QString& tip,
                   ButtonStyle style, Glyph glyph, const QString& text = {}) {
   ButtonSpec b;
-  b.command = command;
+  b.command = static_cast<int>(command);
   b.rect = rect;
   b.key = key;
   b.tip = tip;
@@ -54,25 +55,26 @@ CaptionSpec Caption(QRect rect, const QString& text, QColor colour, int pixelSiz
 // the time, the title and the basic transport on its own.
 void AddTopBar(SkinLayout& l) {
   const int y = 9;
-  l.buttons +=
-      Button(14, {248, y, 26, 26}, "Z", "上一首 Previous (Z)", ButtonStyle::Transport, Glyph::Prev);
-  l.buttons +=
-      Button(12, {276, y, 26, 26}, "X", "播放 Play (X)", ButtonStyle::Transport, Glyph::Play);
-  l.buttons +=
-      Button(11, {304, y, 26, 26}, "C", "暂停 Pause (C)", ButtonStyle::Transport, Glyph::Pause);
-  l.buttons +=
-      Button(10, {332, y, 26, 26}, "V", "停止 Stop (V)", ButtonStyle::Transport, Glyph::Stop);
-  l.buttons +=
-      Button(15, {360, y, 26, 26}, "B", "下一首 Next (B)", ButtonStyle::Transport, Glyph::Next);
+  l.buttons += Button(Command::PreviousEntry, {248, y, 26, 26}, "Z", "上一首 Previous (Z)",
+                      ButtonStyle::Transport, Glyph::Prev);
+  l.buttons += Button(Command::Play, {276, y, 26, 26}, "X", "播放 Play (X)", ButtonStyle::Transport,
+                      Glyph::Play);
+  l.buttons += Button(Command::Pause, {304, y, 26, 26}, "C", "暂停 Pause (C)",
+                      ButtonStyle::Transport, Glyph::Pause);
+  l.buttons += Button(Command::Stop, {332, y, 26, 26}, "V", "停止 Stop (V)", ButtonStyle::Transport,
+                      Glyph::Stop);
+  l.buttons += Button(Command::NextEntry, {360, y, 26, 26}, "B", "下一首 Next (B)",
+                      ButtonStyle::Transport, Glyph::Next);
 
+  l.buttons += Button(Command::Hide, {394, 7, 18, 14}, "H", "隐藏到托盘 Hide (H)",
+                      ButtonStyle::Window, Glyph::Hide);
+  l.buttons += Button(Command::Quit, {414, 7, 18, 14}, "Q", "退出 Quit (Q)",
+                      ButtonStyle::WindowClose, Glyph::Quit);
+  l.buttons += Button(Command::ToggleSmall, {394, 23, 18, 14}, "N", "迷你模式 Mini player (N)",
+                      ButtonStyle::Window, Glyph::Mini);
   l.buttons +=
-      Button(2, {394, 7, 18, 14}, "H", "隐藏到托盘 Hide (H)", ButtonStyle::Window, Glyph::Hide);
-  l.buttons +=
-      Button(1, {414, 7, 18, 14}, "Q", "退出 Quit (Q)", ButtonStyle::WindowClose, Glyph::Quit);
-  l.buttons += Button(4, {394, 23, 18, 14}, "N", "迷你模式 Mini player (N)", ButtonStyle::Window,
-                      Glyph::Mini);
-  l.buttons += Button(3, {414, 23, 18, 14}, "L", "显示/隐藏播放列表 Show playlist (L)",
-                      ButtonStyle::Window, Glyph::PlaylistToggle);
+      Button(Command::ToggleHalf, {414, 23, 18, 14}, "L", "显示/隐藏播放列表 Show playlist (L)",
+             ButtonStyle::Window, Glyph::PlaylistToggle);
 
   l.lights += Light(2, {283, 38, 12, 3}, kGreen, 0, "播放中 Playing");
   l.lights += Light(3, {311, 38, 12, 3}, kAmber, 0, "已暂停 Paused");
@@ -116,7 +118,7 @@ void AddTrackPanel(SkinLayout& l) {
 // The play-mode pills, each with its light beside it and a glow bar below.
 void AddModes(SkinLayout& l) {
   struct Mode {
-    int command;
+    Command command;
     const char* key;
     const char* tip;
     const char* text;
@@ -124,10 +126,10 @@ void AddModes(SkinLayout& l) {
     int bar;
   };
   const Mode modes[] = {
-      {25, "T", "前奏扫描 Intro scan (T)", "前奏", 5, 11},
-      {26, "Y", "播完即停 Stop after each track (Y)", "单停", 6, 12},
-      {27, "R", "单曲循环 Repeat (R)", "循环", 7, 13},
-      {28, "U", "随机播放 Shuffle (U)", "随机", 9, 10},
+      {Command::ToggleIntro, "T", "前奏扫描 Intro scan (T)", "前奏", 5, 11},
+      {Command::ToggleStopAfterEach, "Y", "播完即停 Stop after each track (Y)", "单停", 6, 12},
+      {Command::ToggleRepeat, "R", "单曲循环 Repeat (R)", "循环", 7, 13},
+      {Command::ToggleShuffle, "U", "随机播放 Shuffle (U)", "随机", 9, 10},
   };
   const char* const ledTips[] = {"前奏扫描 Intro", "播完即停 Stop after", "单曲循环 Repeat",
                                  "随机播放 Shuffle"};
@@ -140,9 +142,9 @@ void AddModes(SkinLayout& l) {
     l.lights += Light(m.bar, {x0 + 16, 161, 28, 2}, kAccent, 0, ledTips[i]);
     ++i;
   }
-  l.buttons += Button(30, {346, 142, 38, 18}, "1", "A-B 复读: 设置A点 Set A (1)",
-                      ButtonStyle::Toggle, Glyph::None, "A 点");
-  l.buttons += Button(31, {386, 142, 38, 18}, "2", "A-B 复读: 设置B点 Set B (2)",
+  l.buttons += Button(Command::SetRepeatPoint, {346, 142, 38, 18}, "1",
+                      "A-B 复读: 设置A点 Set A (1)", ButtonStyle::Toggle, Glyph::None, "A 点");
+  l.buttons += Button(Command::SetRepeatEnd, {386, 142, 38, 18}, "2", "A-B 复读: 设置B点 Set B (2)",
                       ButtonStyle::Toggle, Glyph::None, "B 点");
   l.lights += Light(8, {337, 148, 6, 6}, kAmber, 3, "A-B 复读 A-B repeat");
   l.lights += Light(14, {352, 161, 66, 2}, kAmber, 0, "A-B 复读 A-B repeat");
@@ -151,26 +153,26 @@ void AddModes(SkinLayout& l) {
 void AddControls(SkinLayout& l) {
   l.sliders += Slider(1, {14, 167}, 396, {16, 12}, KnobStyle::Position, "播放进度 Position");
 
-  l.buttons += Button(32, {16, 196, 30, 30}, "[", "后退10秒 Back 10 s ([)", ButtonStyle::Round,
-                      Glyph::Rewind);
+  l.buttons += Button(Command::SkipBack, {16, 196, 30, 30}, "[", "后退10秒 Back 10 s ([)",
+                      ButtonStyle::Round, Glyph::Rewind);
   // The only button without a key letter: an empty key field is the space bar.
-  l.buttons += Button(36, {52, 188, 46, 46}, "", "播放/暂停 Play/Pause (空格 Space)",
-                      ButtonStyle::Hero, Glyph::PlayPause);
-  l.buttons += Button(33, {104, 196, 30, 30}, "]", "前进10秒 Forward 10 s (])", ButtonStyle::Round,
-                      Glyph::Forward);
+  l.buttons += Button(Command::PlayPause, {52, 188, 46, 46}, "",
+                      "播放/暂停 Play/Pause (空格 Space)", ButtonStyle::Hero, Glyph::PlayPause);
+  l.buttons += Button(Command::SkipForward, {104, 196, 30, 30}, "]", "前进10秒 Forward 10 s (])",
+                      ButtonStyle::Round, Glyph::Forward);
   l.lights += Light(4, {63, 238, 24, 4}, kGreen, 4, "播放中 Playing");
 
   // Volume row.
   l.captions += Caption({146, 185, 26, 11}, "音量", kTextDim, 10);
   l.captions += Caption({146, 196, 26, 9}, "VOL", kTextFaint, 8, true);
-  l.buttons +=
-      Button(9, {174, 186, 20, 18}, "M", "静音 Mute (M)", ButtonStyle::Step, Glyph::Speaker);
+  l.buttons += Button(Command::ToggleMute, {174, 186, 20, 18}, "M", "静音 Mute (M)",
+                      ButtonStyle::Step, Glyph::Speaker);
   l.lights += Light(17, {195, 186, 6, 6}, kRed, 3, "静音 Muted");
-  l.buttons += Button(7, {204, 188, 14, 14}, "-", "音量减小 Volume down (-)", ButtonStyle::Step,
-                      Glyph::Minus);
+  l.buttons += Button(Command::VolumeDown, {204, 188, 14, 14}, "-", "音量减小 Volume down (-)",
+                      ButtonStyle::Step, Glyph::Minus);
   l.sliders += Slider(2, {222, 188}, 110, {10, 14}, KnobStyle::Small, "音量 Volume");
-  l.buttons +=
-      Button(8, {346, 188, 14, 14}, "=", "音量增大 Volume up (=)", ButtonStyle::Step, Glyph::Plus);
+  l.buttons += Button(Command::VolumeUp, {346, 188, 14, 14}, "=", "音量增大 Volume up (=)",
+                      ButtonStyle::Step, Glyph::Plus);
   l.labels += Label(18, {364, 187, 34, 16}, kText, 8, "音量 Volume %", " 75");
   l.sliders += Slider(4, {222, 206}, 120, {120, 3}, KnobStyle::Bar, "音量 Volume");
 
@@ -190,19 +192,19 @@ void AddControls(SkinLayout& l) {
 // A row of small tiles for the commands that open windows and dialogs.
 void AddTools(SkinLayout& l) {
   struct Tool {
-    int command;
+    Command command;
     const char* key;
     const char* tip;
     Glyph glyph;
   };
   const Tool tools[] = {
-      {13, "O", "打开文件 Open (O)", Glyph::Open},
-      {16, "I", "曲目信息 Track info (I)", Glyph::Info},
-      {5, "P", "设置 Preferences (P)", Glyph::Prefs},
-      {6, "S", "更换界面 Skin (S)", Glyph::Skin},
-      {29, "0", "系统混音器 Mixer (0)", Glyph::Mixer},
-      {34, "3", "封面窗口 Cover window (3)", Glyph::Cover},
-      {35, "4", "播放列表浏览器 Playlist browser (4)", Glyph::Browser},
+      {Command::OpenAndPlay, "O", "打开文件 Open (O)", Glyph::Open},
+      {Command::ShowInfo, "I", "曲目信息 Track info (I)", Glyph::Info},
+      {Command::ShowPrefs, "P", "设置 Preferences (P)", Glyph::Prefs},
+      {Command::SelectSkin, "S", "更换界面 Skin (S)", Glyph::Skin},
+      {Command::ShowMixer, "0", "系统混音器 Mixer (0)", Glyph::Mixer},
+      {Command::ToggleCoverWindow, "3", "封面窗口 Cover window (3)", Glyph::Cover},
+      {Command::ShowPlaylistBrowser, "4", "播放列表浏览器 Playlist browser (4)", Glyph::Browser},
   };
   int i = 0;
   for (const Tool& t : tools) {
@@ -230,20 +232,20 @@ void AddPlaylist(SkinLayout& l) {
                             "播放列表 (双击播放) Playlist (double-click to play)"};
 
   struct Action {
-    int command;
+    Command command;
     const char* key;
     const char* tip;
     const char* text;
   };
   const Action actions[] = {
-      {23, "A", "添加文件 Add file (A)", "+ 文件"},
-      {24, "F", "添加文件夹 Add folder (F)", "+ 目录"},
-      {17, "D", "删除所选 Remove selected (D)", "删除"},
-      {19, "K", "上移 Move up (K)", "上移"},
-      {18, "J", "下移 Move down (J)", "下移"},
-      {20, "E", "清空列表 Clear playlist (E)", "清空"},
-      {21, "G", "载入播放列表 Load playlist (G)", "载入"},
-      {22, "W", "保存播放列表 Save playlist (W)", "保存"},
+      {Command::AddFile, "A", "添加文件 Add file (A)", "+ 文件"},
+      {Command::AddFolder, "F", "添加文件夹 Add folder (F)", "+ 目录"},
+      {Command::RemoveSelected, "D", "删除所选 Remove selected (D)", "删除"},
+      {Command::MoveUp, "K", "上移 Move up (K)", "上移"},
+      {Command::MoveDown, "J", "下移 Move down (J)", "下移"},
+      {Command::ClearPlaylist, "E", "清空列表 Clear playlist (E)", "清空"},
+      {Command::LoadPlaylist, "G", "载入播放列表 Load playlist (G)", "载入"},
+      {Command::SavePlaylist, "W", "保存播放列表 Save playlist (W)", "保存"},
   };
   int i = 0;
   for (const Action& a : actions) {

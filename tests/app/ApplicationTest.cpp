@@ -1,0 +1,199 @@
+// The composition root as the user meets it: commands that change the
+// playlist wait for a folder scan in progress, a quit during a scan still
+// saves the whole list, and command arguments reach the part that uses them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/Application.h"
+#include "core/Commands.h"
+#include "skin/widgets/SkinTextLabel.h"
+#include "support/TempDir.h"
+#include "util/AppPaths.h"
+
+namespace kd {
+namespace {
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QString& value) : m_name(name) {
+    if (qEnvironmentVariableIsSet(name)) m_old = qgetenv(name);
+    qputenv(name, value.toLocal8Bit());
+  }
+  ~ScopedEnv() { m_old ? void(qputenv(m_name, *m_old)) : void(qunsetenv(m_name)); }
+  Q_DISABLE_COPY(ScopedEnv)
+
+ private:
+  const char* m_name;
+  std::optional<QByteArray> m_old;
+};
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
+  const QDeadlineTimer deadline(timeoutMs);
+  while (!condition()) {
+    if (deadline.hasExpired()) return condition();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(10);
+  }
+  return true;
+}
+
+// One second of 16-bit mono PCM silence at 8 kHz.
+QByteArray WavBytes() {
+  const quint32 rate = 8000;
+  const quint32 bytes = rate * 2;
+  QByteArray wav;
+  QDataStream out(&wav, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("RIFF", 4);
+  out << quint32(36 + bytes);
+  out.writeRawData("WAVEfmt ", 8);
+  // PCM, one channel, the rate, bytes a second, bytes a frame, bits a sample.
+  out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
+  out.writeRawData("data", 4);
+  out << bytes;
+  return wav + QByteArray(int(bytes), '\0');
+}
+
+class ApplicationTest : public ::testing::Test {
+ protected:
+  ApplicationTest() {
+    SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
+    qApp->setQuitOnLastWindowClosed(false);  // as the program runs
+    // A message box would wait for a click that never comes: fail instead.
+    QObject::connect(&modalGuard, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        ADD_FAILURE() << "a modal window opened: " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    modalGuard.start(200);
+    app = std::make_unique<Application>(QString());
+    app->start();
+  }
+  ~ApplicationTest() override {
+    app.reset();
+    SetProgramFolderOverride(QString());
+  }
+
+  // `count` empty "*.mp3" files spread over nested folders; their paths.
+  QSet<QString> writeTree(int count) const {
+    QSet<QString> paths;
+    for (int i = 0; i < count; ++i) {
+      const QString folder =
+          dir.path() + QStringLiteral("tree/d%1/e%2/").arg(i % 10).arg(i / 10 % 10);
+      QDir().mkpath(folder);
+      const QString path = folder + QStringLiteral("f%1.mp3").arg(i);
+      QFile file(path);
+      EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+      paths.insert(path);
+    }
+    return paths;
+  }
+  CommandExecutor& commands() { return app->commands(); }
+  bool waitIdle() {
+    return WaitUntil([this] { return !app->addsPending(); });
+  }
+
+  test::TempDir dir;
+  ScopedEnv config{"XDG_CONFIG_HOME", dir.path() + QStringLiteral("config")};
+  ScopedEnv data{"XDG_DATA_HOME", dir.path() + QStringLiteral("data")};
+  ScopedEnv sink{"KAVORODECK_AUDIO_SINK", QStringLiteral("fakesink sync=true")};
+  QTimer modalGuard;
+  std::unique_ptr<Application> app;
+};
+
+TEST_F(ApplicationTest, PlaylistChangesAskedForDuringAFolderScanWaitForItsEnd) {
+  const QSet<QString> tree = writeTree(3000);
+  const QString single = dir.write(QStringLiteral("single.mp3"), {});
+  int largest = 0;
+  QObject::connect(&app->playlist(), &Playlist::countChanged,
+                   [&largest](int count) { largest = std::max(largest, count); });
+
+  commands().execute(Command::EnqueuePath, dir.path() + QStringLiteral("tree"));
+  commands().execute(Command::ClearPlaylist);
+  commands().execute(Command::EnqueuePath, single);
+  EXPECT_TRUE(app->addsPending());
+  ASSERT_TRUE(waitIdle());
+
+  // The whole tree came in before the clear, and the single file after it.
+  EXPECT_EQ(largest, tree.size());
+  ASSERT_EQ(app->playlist().count(), 1);
+  EXPECT_EQ(app->playlist().entry(0).path, single);
+}
+
+TEST_F(ApplicationTest, AQuitDuringAFolderScanEndsOnceTheWholeTreeIsSaved) {
+  const QSet<QString> tree = writeTree(3000);
+  commands().execute(Command::EnqueuePath, dir.path() + QStringLiteral("tree"));
+  commands().execute(Command::Quit);
+  EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+
+  QObject deadlineContext;
+  QTimer::singleShot(60000, &deadlineContext, [] { QCoreApplication::exit(1); });
+  // 0 when the program itself asked to quit, 1 at the deadline.
+  ASSERT_EQ(QCoreApplication::exec(), 0);
+
+  QFile saved(DataFolder() + QStringLiteral("playlist.m3u"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  QSet<QString> listed;
+  for (const QByteArray& line : saved.readAll().split('\n')) {
+    const QString path = QString::fromUtf8(line.trimmed());
+    if (!path.isEmpty() && !path.startsWith(QLatin1Char('#'))) listed.insert(path);
+  }
+  EXPECT_EQ(listed.size(), tree.size());
+  EXPECT_TRUE(listed == tree);
+  EXPECT_TRUE(QFile::exists(SettingsFilePath()));
+}
+
+TEST_F(ApplicationTest, CommandArgumentsReachThePartsThatUseThem) {
+  commands().execute(Command::SetVolume, 40);
+  EXPECT_FLOAT_EQ(app->model().volume(), 0.4f);
+  ASSERT_NE(app->window().label(18), nullptr);
+  EXPECT_EQ(app->window().label(18)->text(), QStringLiteral(" 40"));
+  commands().execute(Command::SetVolume, 250);  // held to the range
+  EXPECT_FLOAT_EQ(app->model().volume(), 1.0f);
+  commands().execute(Command::SetVolume, QStringLiteral("40"));  // not a number
+  EXPECT_FLOAT_EQ(app->model().volume(), 1.0f);
+
+  for (const char* name : {"one.wav", "two.wav", "three.wav"})
+    commands().execute(Command::EnqueuePath, dir.write(QString::fromLatin1(name), WavBytes()));
+  commands().execute(Command::PlayEntry, 2);
+  EXPECT_TRUE(WaitUntil([this] {
+    return app->playlist().currentEntry() == 2 && app->model().status() == PlayStatus::Playing;
+  }));
+  EXPECT_TRUE(app->playlist().entry(1).path.endsWith(QStringLiteral("two.wav")));
+}
+
+TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
+  commands().execute(Command::SetVolume, 40);
+  commands().execute(Command::EnqueuePath, dir.write(QStringLiteral("one.wav"), WavBytes()));
+  ASSERT_TRUE(waitIdle());
+  const QString volumeText = app->window().label(18)->text();
+
+  for (const int code : {0, -1, 37, 100, 121, 200, 206}) {
+    commands().execute(code);
+    commands().execute(code, 1);
+    commands().execute(code, dir.path());
+  }
+  QCoreApplication::processEvents();
+  EXPECT_FLOAT_EQ(app->model().volume(), 0.4f);
+  EXPECT_EQ(app->window().label(18)->text(), volumeText);
+  EXPECT_EQ(app->model().status(), PlayStatus::Stopped);
+  EXPECT_EQ(app->playlist().count(), 1);
+  EXPECT_EQ(app->playlist().currentEntry(), 1);
+}
+
+}  // namespace
+}  // namespace kd
