@@ -41,12 +41,6 @@ void Application::wire() {
   m_cover.setDialogs(&m_dialogs);
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.PlaylistCleared(); });
 
-  const auto play = [this] { m_transport.play(); };
-  m_adder.setDialogs(&m_dialogs);
-  m_adder.setPlayCallback(play);
-  m_playlistDialogs.setDialogs(&m_dialogs);
-  m_playlistDialogs.setPlayCallback(play);
-
   m_skin.setHooks({[this] { m_timer.stop(); }, [this] { startTimerWhenActive(); },
                    SkinController::ImportDialogOf(m_dialogs)});
 
@@ -54,6 +48,10 @@ void Application::wire() {
   // The session's end, or anything else that ends the event loop.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { requestQuit(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { shutDown(); });
+}
+
+AddContext Application::addContext() {
+  return {m_playlist, m_settings, m_store, m_scanner, m_dialogs, [this] { m_transport.play(); }};
 }
 
 void Application::requestQuit() {

@@ -73,6 +73,7 @@ class Application : public QObject, private SkinWindowHandler {
   void writeLastPlaylist();
 
   void wire();
+  AddContext addContext();
   void loadSkin(const QString& name, bool importFlag);
   void selectSkin();
   void hide();
@@ -116,8 +117,8 @@ class Application : public QObject, private SkinWindowHandler {
   SliderActions m_sliders{m_model, m_transport, m_volume, m_timer};
   ModeCommands m_modes{m_model};
   FolderScanner m_scanner{m_playlist};
-  MediaAdder m_adder{m_playlist, m_settings, m_store, m_scanner};
-  PlaylistDialogs m_playlistDialogs{m_playlist, m_settings, m_store, m_scanner};
+  MediaAdder m_adder{addContext()};
+  PlaylistDialogs m_playlistDialogs{addContext()};
   SkinController m_skin{*m_window, m_settings, m_dialogs};
   SkinPresenter m_presenter{m_model, m_playlist, *m_window};
   PlayerCommands m_commands;

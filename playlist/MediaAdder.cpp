@@ -15,9 +15,13 @@
 
 namespace kd {
 
-MediaAdder::MediaAdder(Playlist& playlist, Settings& settings, IniStore& store,
-                       FolderScanner& scanner)
-    : m_playlist(playlist), m_settings(settings), m_store(store), m_scanner(scanner) {}
+MediaAdder::MediaAdder(AddContext context)
+    : m_playlist(context.playlist),
+      m_settings(context.settings),
+      m_store(context.store),
+      m_scanner(context.scanner),
+      m_dialogs(context.dialogs),
+      m_play(std::move(context.play)) {}
 
 bool MediaAdder::friendlyNames() const {
   return m_settings.friendlyNamesOn();
@@ -51,13 +55,12 @@ void MediaAdder::PlAddEntry() {
 
 void MediaAdder::AskMediaFile() {
   m_addName.clear();
-  if (!m_dialogs) return;
   FileDialogRequest request;
   request.title = QString::fromUtf8(kOpenTitle);
   request.filter = QString::fromUtf8(kOpenFilter);
   request.filterIndex = m_filterIndex;
   request.initialFolder = m_settings.Path;
-  const FileDialogResult result = m_dialogs->OpenFile(request);
+  const FileDialogResult result = m_dialogs.OpenFile(request);
   if (result.cancelled()) return;
   m_filterIndex = result.filterIndex;
   m_addPath = result.path;
@@ -67,8 +70,7 @@ void MediaAdder::AskMediaFile() {
 }
 
 void MediaAdder::AddFromDir() {
-  const QString folder =
-      m_dialogs ? m_dialogs->BrowseFolder(QString::fromUtf8(kFolderPrompt)) : QString();
+  const QString folder = m_dialogs.BrowseFolder(QString::fromUtf8(kFolderPrompt));
   if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
 }
 
@@ -89,7 +91,7 @@ void MediaAdder::replaceAndPlay() {
   PlAddEntry();
   m_scanner.then([this] {
     m_playlist.setCurrentEntry(1);
-    if (m_play) m_play();
+    m_play();
   });
 }
 

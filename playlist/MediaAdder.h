@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "playlist/AddContext.h"
+
 namespace kd {
 
 class Dialogs;
@@ -33,13 +35,7 @@ class MediaAdder {
   static constexpr const char* kFolderPrompt = "选择播放文件所在目录:";
   static constexpr const char* kCommandLineName = "Commandline";
 
-  // `store` is the settings file; the Path setting is written to it at once.
-  MediaAdder(Playlist& playlist, Settings& settings, IniStore& store, FolderScanner& scanner);
-
-  // Without dialogs, every dialog counts as cancelled.
-  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
-  // Starts playing the current entry.
-  void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
+  explicit MediaAdder(AddContext context);
 
   // The item PlAddEntry adds: its file title ("" = nothing to add), its full
   // path, its display name.
@@ -96,7 +92,7 @@ class MediaAdder {
   Settings& m_settings;
   IniStore& m_store;
   FolderScanner& m_scanner;
-  Dialogs* m_dialogs = nullptr;
+  Dialogs& m_dialogs;
   std::function<void()> m_play;
   QString m_addName;
   QString m_addPath;

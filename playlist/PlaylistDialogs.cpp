@@ -15,9 +15,13 @@
 
 namespace kd {
 
-PlaylistDialogs::PlaylistDialogs(Playlist& playlist, Settings& settings, IniStore& store,
-                                 FolderScanner& scanner)
-    : m_playlist(playlist), m_settings(settings), m_store(store), m_scanner(scanner) {}
+PlaylistDialogs::PlaylistDialogs(AddContext context)
+    : m_playlist(context.playlist),
+      m_settings(context.settings),
+      m_store(context.store),
+      m_scanner(context.scanner),
+      m_dialogs(context.dialogs),
+      m_play(std::move(context.play)) {}
 
 FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter) const {
   FileDialogRequest request;
@@ -29,8 +33,7 @@ FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter
 }
 
 void PlaylistDialogs::PlLoad() {
-  if (!m_dialogs) return;
-  const QString file = m_dialogs->OpenFile(request(kLoadTitle, kLoadFilter)).path;
+  const QString file = m_dialogs.OpenFile(request(kLoadTitle, kLoadFilter)).path;
   if (file.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(file));
 
@@ -42,7 +45,7 @@ void PlaylistDialogs::PlLoad() {
     PlRead(m_playlist, file, options);
     if (autoPlay) {
       m_playlist.setCurrentEntry(1);
-      if (m_play) m_play();
+      m_play();
     }
   });
 }
@@ -60,18 +63,17 @@ QString PlaylistDialogs::ReplaceQuestion(const QString& file) {
 }
 
 void PlaylistDialogs::PlSave() {
-  if (!m_dialogs) return;
-  const QString typed = m_dialogs->SaveFile(request(kSaveTitle, kSaveFilter)).path;
+  const QString typed = m_dialogs.SaveFile(request(kSaveTitle, kSaveFilter)).path;
   if (typed.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(typed));
 
   const QString file = SaveTarget(typed);
   // The dialog asked about the name as typed; a file under the completed
   // name is replaced only when the user agrees.
-  if (file != typed && QFileInfo::exists(file) && !m_dialogs->Confirm(ReplaceQuestion(file))) {
+  if (file != typed && QFileInfo::exists(file) && !m_dialogs.Confirm(ReplaceQuestion(file))) {
     return;
   }
-  if (WritePL(m_playlist, file, m_dialogs)) {
+  if (WritePL(m_playlist, file, &m_dialogs)) {
     m_playlist.setTitle(FriendlyName(file, m_settings.friendlyNamesOn()));
   }
 }

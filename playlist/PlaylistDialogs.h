@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "playlist/AddContext.h"
+
 #include "core/Dialogs.h"
 
 namespace kd {
@@ -24,12 +26,7 @@ class PlaylistDialogs {
   static constexpr const char* kSaveTitle = "保存播放列表";
   static constexpr const char* kSaveFilter = "MP3 Playlists (*.M3U)|*.M3U";
 
-  PlaylistDialogs(Playlist& playlist, Settings& settings, IniStore& store, FolderScanner& scanner);
-
-  // Without dialogs, every dialog counts as cancelled.
-  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
-  // Starts playing the current entry.
-  void setPlayCallback(std::function<void()> play) { m_play = std::move(play); }
+  explicit PlaylistDialogs(AddContext context);
 
   // Asks for a playlist file and reads it into the playlist: cleared first
   // when ClearPLFirst is 1, played from entry 1 when AutoPlay is 1. Runs
@@ -53,7 +50,7 @@ class PlaylistDialogs {
   Settings& m_settings;
   IniStore& m_store;
   FolderScanner& m_scanner;
-  Dialogs* m_dialogs = nullptr;
+  Dialogs& m_dialogs;
   std::function<void()> m_play;
 };
 

@@ -160,16 +160,17 @@ DisplayText DisplayValueText(int16_t format, const QString& value) {
   return {value, 0};
 }
 
+int ShownHour(QTime now, int16_t timeFmt) {
+  if (timeFmt != 0) return now.hour();
+  const int hour = now.hour() % 12;
+  return hour == 0 ? 12 : hour;
+}
+
 ClockText ClockDisplayText(int16_t format, QTime now, int16_t timeFmt, const QString& amText,
                            const QString& pmText) {
   const bool withSeconds = format == 2;
   const bool twentyFour = timeFmt != 0;
-  int hour = now.hour();
-  if (!twentyFour) {
-    hour %= 12;
-    if (hour == 0) hour = 12;
-  }
-  QString full = ZeroPadded(hour, 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
+  QString full = ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
   if (withSeconds) full += QLatin1Char(':') + ZeroPadded(now.second(), 2);
   if (twentyFour) {
     full += withSeconds ? QStringLiteral(" ") : QStringLiteral("    ");

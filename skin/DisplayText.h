@@ -53,6 +53,9 @@ DisplayText DisplayValueText(int16_t format, const QString& value);
 // what the AM/PM label shows: with format 1 the designator (`amText` or
 // `pmText`, first two characters) or blanks on a 24-hour clock, with format 2
 // the seconds.
+// The hour a clock shows: 0..23 on a 24-hour clock (`timeFmt` not 0), else 1..12.
+int ShownHour(QTime now, int16_t timeFmt);
+
 ClockText ClockDisplayText(int16_t format, QTime now, int16_t timeFmt, const QString& amText,
                            const QString& pmText);
 

@@ -98,6 +98,9 @@ SkinPresenter::SkinPresenter(const PlayerModel& model, const Playlist& playlist,
 }
 
 void SkinPresenter::redrawDisplays() {
+  // A skin load shows every knob it defines; the position knob only belongs
+  // to an item that plays.
+  m_view.setKnobShown(kSliderPosition, m_model.isActive());
   m_view.drawDisplay(kDisplayTime, static_cast<double>(std::max(m_timeSeconds, 0)));
   m_view.drawDisplay(kDisplayTrack, static_cast<double>(m_playlist.currentEntry()));
   m_view.drawDisplay(kDisplayTitle, m_model.item().name);

@@ -21,7 +21,8 @@ class SkinPresenter : public QObject {
   SkinPresenter(const PlayerModel& model, const Playlist& playlist, SkinView& view,
                 QObject* parent = nullptr);
 
-  // Draws every display again (after a skin load or when the window shows).
+  // Draws every display again and shows the position knob only while an item
+  // plays (after a skin load or when the window shows).
   void redrawDisplays();
 
  private:

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "core/Dialogs.h"
 #include "core/IniStore.h"
 #include "core/Settings.h"
 #include "playlist/FolderScan.h"
@@ -75,14 +76,25 @@ QString BigList() {
   return file;
 }
 
+// Drops ask nothing.
+class NoDialogs : public Dialogs {
+ public:
+  FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
+  FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
+  QString BrowseFolder(const QString&) override { return {}; }
+  bool Confirm(const QString&) override { return false; }
+  void ShowMessage(const QString&) override {}
+};
+
 void BM_DropFolderTree(benchmark::State& state) {
   const QString tree = Tree();
   Settings settings;
   IniStore store;
+  NoDialogs dialogs;
   for (auto _ : state) {
     auto playlist = std::make_unique<Playlist>();
     FolderScanner scanner(*playlist);
-    MediaAdder adder(*playlist, settings, store, scanner);
+    MediaAdder adder({*playlist, settings, store, scanner, dialogs, [] {}});
     QEventLoop loop;
     QObject::connect(&scanner, &FolderScanner::finished, &loop, &QEventLoop::quit);
     adder.AddDropped({tree});

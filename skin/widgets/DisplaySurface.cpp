@@ -108,11 +108,10 @@ DisplaySurface::Drawn DisplaySurface::draw(int index, const Value& value) {
 }
 
 QString ClockLabelText(QTime now, int16_t timeFmt, const QString& am, const QString& pm) {
-  const QString minutes = QLatin1Char(':') + ZeroPadded(now.minute(), 2);
-  if (timeFmt != 0) return ZeroPadded(now.hour(), 2) + minutes + QStringLiteral("   ");
-  int hour = now.hour() % 12;
-  if (hour == 0) hour = 12;
-  return ZeroPadded(hour, 2) + minutes + QLatin1Char(' ') + (now.hour() < 12 ? am : pm);
+  const QString shown = ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') +
+                       ZeroPadded(now.minute(), 2);
+  if (timeFmt != 0) return shown + QStringLiteral("   ");
+  return shown + QLatin1Char(' ') + (now.hour() < 12 ? am : pm);
 }
 
 }  // namespace kd

@@ -72,11 +72,6 @@ class ScriptedDialogs : public Dialogs {
 class AddFixture : public ::testing::Test {
  protected:
   AddFixture() {
-    adder.setDialogs(&dialogs);
-    listDialogs.setDialogs(&dialogs);
-    auto play = [this] { plays.append(Paths(playlist)); };
-    adder.setPlayCallback(play);
-    listDialogs.setPlayCallback(play);
     QObject::connect(&scanner, &FolderScanner::finished, [this] { ++finishedSignals; });
   }
 
@@ -102,9 +97,11 @@ class AddFixture : public ::testing::Test {
   Settings settings;
   Playlist playlist;
   FolderScanner scanner{playlist};
-  MediaAdder adder{playlist, settings, store, scanner};
-  PlaylistDialogs listDialogs{playlist, settings, store, scanner};
   ScriptedDialogs dialogs;
+  AddContext context{playlist, settings, store,
+                     scanner,  dialogs,  [this] { plays.append(Paths(playlist)); }};
+  MediaAdder adder{context};
+  PlaylistDialogs listDialogs{context};
   // What the playlist held each time playing was started.
   QList<QStringList> plays;
   int finishedSignals = 0;
