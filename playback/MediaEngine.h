@@ -13,29 +13,29 @@ class MediaItem {
 
   // Builds everything needed to play the file or URL. Files are prerolled
   // (bounded in time); streams return at once. False when the item was refused.
-  virtual bool RenderFile(const QString& pathOrUrl) = 0;
-  virtual void Run() = 0;
-  virtual void Pause() = 0;
-  virtual void Stop() = 0;
+  virtual bool renderFile(const QString& pathOrUrl) = 0;
+  virtual void run() = 0;
+  virtual void pause() = 0;
+  virtual void stop() = 0;
   // Seconds. The position holds while paused.
-  virtual double CurrentPosition() = 0;
-  virtual void SetCurrentPosition(double seconds) = 0;
+  virtual double currentPosition() = 0;
+  virtual void setCurrentPosition(double seconds) = 0;
   // Seconds; 0 while unknown (asked again on later calls).
-  virtual double Duration() = 0;
+  virtual double duration() = 0;
   // 1.0 is normal speed.
-  virtual void SetRate(double rate) = 0;
+  virtual void setRate(double rate) = 0;
 
   // Read on every position tick: the item played to its end, or the engine
   // refused it while running (an error on the bus).
-  virtual bool HasEnded() = 0;
-  virtual bool WasRefused() = 0;
+  virtual bool hasEnded() = 0;
+  virtual bool wasRefused() = 0;
 };
 
 class MediaEngine {
  public:
   virtual ~MediaEngine() = default;
   // A new, empty item; nullptr when the engine cannot make one.
-  virtual std::unique_ptr<MediaItem> CreateItem() = 0;
+  virtual std::unique_ptr<MediaItem> createItem() = 0;
 };
 
 }  // namespace kd

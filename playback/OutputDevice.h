@@ -14,11 +14,11 @@ class OutputDevice : public QObject {
   using QObject::QObject;
 
   // Low 16 bits: left level; high 16 bits: right level.
-  uint32_t VolumeWord() const { return (uint32_t{m_right} << 16) | m_left; }
+  uint32_t volumeWord() const { return (uint32_t{m_right} << 16) | m_left; }
 
-  uint16_t Left() const { return m_left; }
-  uint16_t Right() const { return m_right; }
-  void SetLevels(uint16_t left, uint16_t right) {
+  uint16_t left() const { return m_left; }
+  uint16_t right() const { return m_right; }
+  void setLevels(uint16_t left, uint16_t right) {
     if (left == m_left && right == m_right) return;
     m_left = left;
     m_right = right;

@@ -48,7 +48,7 @@ bool PositionTick::checkRefusal() {
     return false;
   }
   MediaItem* item = m_transport.engineItem();
-  if (item && m_model.isActive() && item->WasRefused()) {
+  if (item && m_model.isActive() && item->wasRefused()) {
     m_transport.markRefused();
     advance(true);
     return false;
@@ -63,18 +63,18 @@ bool PositionTick::checkLength() {
   MediaItem* item = m_transport.engineItem();
   if (!item || m_model.item().isStream) return false;
   if (m_transport.refreshUnknownLength()) return true;
-  if (item->HasEnded()) advance(false);
+  if (item->hasEnded()) advance(false);
   return false;
 }
 
 double PositionTick::readPosition() {
   double position = m_model.position();
   if (MediaItem* item = m_transport.engineItem()) {
-    const double read = item->CurrentPosition();
+    const double read = item->currentPosition();
     if (std::isfinite(read)) position = read;
     // The end of the stream is the end of the item even when the last
     // position read falls short of the length.
-    if (item->HasEnded()) position = std::max(position, m_model.length());
+    if (item->hasEnded()) position = std::max(position, m_model.length());
   } else {
     // A picture: the real time since the last tick, in seconds, so it stays
     // its five seconds; a paused picture does not grow.

@@ -164,21 +164,21 @@ void Transport::showEntry(ItemKind kind, const QString& path, bool isStream) {
 }
 
 PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
-  m_item = m_engine.CreateItem();
+  m_item = m_engine.createItem();
   if (!m_item) {
     m_messages.ShowMessage(kNoEngineMessage);
     return PlayOutcome::NoEngine;
   }
-  if (!m_item->RenderFile(path)) {
+  if (!m_item->renderFile(path)) {
     m_item.reset();
     return PlayOutcome::Refused;
   }
   if (!isStream) {
-    m_item->SetCurrentPosition(0);
-    m_item->SetRate(static_cast<float>(m_model.rate() + 0.5f));
-    m_model.setLength(saneLength(m_item->Duration()));
+    m_item->setCurrentPosition(0);
+    m_item->setRate(static_cast<float>(m_model.rate() + 0.5f));
+    m_model.setLength(saneLength(m_item->duration()));
   }
-  m_item->Run();
+  m_item->run();
   return PlayOutcome::Playing;
 }
 
@@ -191,7 +191,7 @@ void Transport::showStarted() {
 
 bool Transport::refreshUnknownLength() {
   if (!m_item || m_model.item().isStream || m_model.length() > 0) return false;
-  const double length = saneLength(m_item->Duration());
+  const double length = saneLength(m_item->duration());
   if (length <= 0) return false;
   m_model.setLength(length);
   return true;
@@ -208,7 +208,7 @@ void Transport::stop() {
 void Transport::togglePause() {
   if (!m_model.isActive()) return;
   const bool resume = m_model.isPaused();
-  if (m_item) resume ? m_item->Run() : m_item->Pause();
+  if (m_item) resume ? m_item->run() : m_item->pause();
   m_model.setStatus(resume ? PlayStatus::Playing : PlayStatus::Paused);
 }
 
@@ -245,18 +245,18 @@ void Transport::seekTo(int32_t seconds) {
     seconds = ClampToInt32(RoundHalfEven(length) - 1);
     if (seconds < 0) seconds = 0;
   }
-  m_item->SetCurrentPosition(seconds);
+  m_item->setCurrentPosition(seconds);
 }
 
 void Transport::setRate(float value) {
   // Kept for every later play.
   m_model.setRate(value);
-  if (m_model.isActive() && m_item) m_item->SetRate(static_cast<float>(value + 0.5));
+  if (m_model.isActive() && m_item) m_item->setRate(static_cast<float>(value + 0.5));
 }
 
 void Transport::releaseEngineItem() {
   if (!m_item) return;
-  m_item->Stop();
+  m_item->stop();
   m_item.reset();
   m_timer.stop();
 }

@@ -28,7 +28,7 @@ VolumeControl::VolumeControl(PlayerModel& model, OutputDevice& device, Launcher&
     : m_model(model), m_device(device), m_launcher(launcher) {}
 
 float VolumeControl::deviceVolume() const {
-  const uint32_t word = m_device.VolumeWord();
+  const uint32_t word = m_device.volumeWord();
   const uint32_t left = word & 0xFFFF;
   const uint32_t right = word >> 16;
   return static_cast<float>(std::max(left, right) / kFullScale);
@@ -41,7 +41,7 @@ void VolumeControl::writeLevels(float volume) {
   const float rightFactor = side == BalanceSide::Left ? 2.0f * b : 1.0f;
   const float leftFactor = side == BalanceSide::Right ? 2.0f - 2.0f * b : 1.0f;
   const double scaled = static_cast<double>(volume) * kFullScale;
-  m_device.SetLevels(level(scaled * leftFactor), level(scaled * rightFactor));
+  m_device.setLevels(level(scaled * leftFactor), level(scaled * rightFactor));
 }
 
 void VolumeControl::setVolume(float volume) {

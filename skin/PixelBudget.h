@@ -17,7 +17,7 @@ class PixelBudget {
     m_left -= pixels;
     return true;
   }
-  int64_t Left() const { return m_left; }
+  int64_t left() const { return m_left; }
 
  private:
   int64_t m_left;

@@ -51,8 +51,8 @@ void BM_PlayingMp3ProcessCpu(benchmark::State& state) {
   const QString& file = longMp3();
   GstMediaEngine engine;
   for (auto _ : state) {
-    std::unique_ptr<MediaItem> item = engine.CreateItem();
-    if (!item || !item->RenderFile(file)) {
+    std::unique_ptr<MediaItem> item = engine.createItem();
+    if (!item || !item->renderFile(file)) {
       state.SkipWithError("the MP3 cannot be played");
       return;
     }
@@ -60,13 +60,13 @@ void BM_PlayingMp3ProcessCpu(benchmark::State& state) {
     tick.setInterval(25);
     QObject::connect(&tick, &QTimer::timeout, [&] {
       if (mode != 1) return;
-      benchmark::DoNotOptimize(item->CurrentPosition());
-      if (item->HasEnded() || item->WasRefused()) tick.stop();
+      benchmark::DoNotOptimize(item->currentPosition());
+      if (item->hasEnded() || item->wasRefused()) tick.stop();
     });
     QElapsedTimer wall;
     const double cpuBefore = processCpuSeconds();
     wall.start();
-    item->Run();
+    item->run();
     if (mode != 0) tick.start();
     QTimer::singleShot(kPlaySeconds * 1000, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
@@ -74,7 +74,7 @@ void BM_PlayingMp3ProcessCpu(benchmark::State& state) {
     const double seconds = wall.nsecsElapsed() / 1e9;
     state.SetIterationTime(seconds);
     state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / seconds;
-    state.counters["position_s"] = item->CurrentPosition();
+    state.counters["position_s"] = item->currentPosition();
   }
 }
 BENCHMARK(BM_PlayingMp3ProcessCpu)
@@ -88,16 +88,16 @@ BENCHMARK(BM_PlayingMp3ProcessCpu)
 
 void BM_PollTick(benchmark::State& state) {
   GstMediaEngine engine;
-  std::unique_ptr<MediaItem> item = engine.CreateItem();
-  if (!item || !item->RenderFile(longMp3())) {
+  std::unique_ptr<MediaItem> item = engine.createItem();
+  if (!item || !item->renderFile(longMp3())) {
     state.SkipWithError("the MP3 cannot be played");
     return;
   }
-  item->Run();
+  item->run();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(item->CurrentPosition());
-    benchmark::DoNotOptimize(item->HasEnded());
-    benchmark::DoNotOptimize(item->WasRefused());
+    benchmark::DoNotOptimize(item->currentPosition());
+    benchmark::DoNotOptimize(item->hasEnded());
+    benchmark::DoNotOptimize(item->wasRefused());
   }
 }
 BENCHMARK(BM_PollTick);

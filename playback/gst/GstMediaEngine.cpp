@@ -51,7 +51,7 @@ bool initialiseGstreamer() {
 
 GstMediaEngine::GstMediaEngine(OutputDevice* levels) : m_levels(std::make_shared<OutputLevels>()) {
   if (!levels) return;
-  m_levels->word.store(levels->VolumeWord(), std::memory_order_relaxed);
+  m_levels->word.store(levels->volumeWord(), std::memory_order_relaxed);
   // The shared levels outlive this connection: items keep them alive.
   m_levelsConnection = QObject::connect(
       levels, &OutputDevice::levelsChanged, [shared = m_levels](uint16_t left, uint16_t right) {
@@ -63,9 +63,9 @@ GstMediaEngine::~GstMediaEngine() {
   QObject::disconnect(m_levelsConnection);
 }
 
-std::unique_ptr<MediaItem> GstMediaEngine::CreateItem() {
+std::unique_ptr<MediaItem> GstMediaEngine::createItem() {
   if (!initialiseGstreamer()) return nullptr;
-  return GstMediaItem::Create(m_levels, m_prerollLimit);
+  return GstMediaItem::create(m_levels, m_prerollLimit);
 }
 
 }  // namespace kd

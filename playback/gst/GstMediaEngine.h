@@ -1,6 +1,6 @@
 #pragma once
 // The GStreamer media engine: one playbin per item. GStreamer is initialised
-// on the first CreateItem, never at construction, so the program's start-up
+// on the first createItem, never at construction, so the program's start-up
 // does not pay for loading the plugin registry.
 
 #include "playback/MediaEngine.h"
@@ -24,10 +24,10 @@ class GstMediaEngine final : public MediaEngine {
   GstMediaEngine& operator=(const GstMediaEngine&) = delete;
 
   // nullptr when GStreamer cannot be initialised or no playbin can be made.
-  std::unique_ptr<MediaItem> CreateItem() override;
+  std::unique_ptr<MediaItem> createItem() override;
 
-  // How long RenderFile waits for a file to be ready to play (5 s unless set).
-  void SetPrerollLimit(std::chrono::milliseconds limit) { m_prerollLimit = limit; }
+  // How long renderFile waits for a file to be ready to play (5 s unless set).
+  void setPrerollLimit(std::chrono::milliseconds limit) { m_prerollLimit = limit; }
 
  private:
   std::shared_ptr<OutputLevels> m_levels;

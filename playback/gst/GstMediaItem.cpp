@@ -28,7 +28,7 @@ GstBusSyncReply keepWanted(GstBus*, GstMessage* message, gpointer) {
   switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS:
     case GST_MESSAGE_ERROR:
-    case GST_MESSAGE_ASYNC_DONE:  // awaited by RenderFile
+    case GST_MESSAGE_ASYNC_DONE:  // awaited by renderFile
     case GST_MESSAGE_DURATION_CHANGED:
     case GST_MESSAGE_LATENCY:
     case GST_MESSAGE_CLOCK_LOST:
@@ -73,7 +73,7 @@ double toSeconds(gint64 nanoseconds) {
 
 }  // namespace
 
-std::unique_ptr<GstMediaItem> GstMediaItem::Create(std::shared_ptr<const OutputLevels> levels,
+std::unique_ptr<GstMediaItem> GstMediaItem::create(std::shared_ptr<const OutputLevels> levels,
                                                    std::chrono::milliseconds prerollLimit) {
   GstElement* playbin = MakePlaybin(std::move(levels));
   if (!playbin) return nullptr;
@@ -99,7 +99,7 @@ GstMediaItem::~GstMediaItem() {
   gst_object_unref(m_playbin);
 }
 
-bool GstMediaItem::RenderFile(const QString& pathOrUrl) {
+bool GstMediaItem::renderFile(const QString& pathOrUrl) {
   if (!m_uri.isEmpty()) gst_element_set_state(m_playbin, GST_STATE_NULL);
   gst_bus_set_flushing(m_bus, TRUE);
   gst_bus_set_flushing(m_bus, FALSE);
@@ -152,34 +152,34 @@ bool GstMediaItem::waitForPreroll() {
   return false;
 }
 
-void GstMediaItem::Run() {
+void GstMediaItem::run() {
   m_running = true;
   gst_element_set_state(m_playbin, GST_STATE_PLAYING);
 }
 
-void GstMediaItem::Pause() {
+void GstMediaItem::pause() {
   m_running = false;
   gst_element_set_state(m_playbin, GST_STATE_PAUSED);
 }
 
-void GstMediaItem::Stop() {
+void GstMediaItem::stop() {
   m_running = false;
   gst_element_set_state(m_playbin, GST_STATE_NULL);
 }
 
-double GstMediaItem::CurrentPosition() {
+double GstMediaItem::currentPosition() {
   gst_query_set_position(m_positionQuery, GST_FORMAT_TIME, -1);
   gint64 position = -1;
   if (gst_element_query(m_playbin, m_positionQuery))
     gst_query_parse_position(m_positionQuery, nullptr, &position);
-  // A question that fails (while a seek flushes, after Stop) keeps the last
+  // A question that fails (while a seek flushes, after stop()) keeps the last
   // answer, which a seek has set to its target.
   if (position >= 0) m_lastPosition = toSeconds(position);
-  if (m_ended) return std::max(m_lastPosition, Duration());
+  if (m_ended) return std::max(m_lastPosition, duration());
   return m_lastPosition;
 }
 
-void GstMediaItem::SetCurrentPosition(double seconds) {
+void GstMediaItem::setCurrentPosition(double seconds) {
   if (!std::isfinite(seconds)) return;
   seconds = std::max(seconds, 0.0);
   // An end already posted belongs to the old position.
@@ -189,7 +189,7 @@ void GstMediaItem::SetCurrentPosition(double seconds) {
   m_ended = false;
 }
 
-double GstMediaItem::Duration() {
+double GstMediaItem::duration() {
   if (m_duration > 0.0 && !m_durationStale) return m_duration;
   gst_query_set_duration(m_durationQuery, GST_FORMAT_TIME, -1);
   gint64 duration = -1;
@@ -203,11 +203,11 @@ double GstMediaItem::Duration() {
   return m_duration;
 }
 
-void GstMediaItem::SetRate(double rate) {
+void GstMediaItem::setRate(double rate) {
   if (!std::isfinite(rate) || rate <= 0.0) return;
   rate = std::clamp(rate, kMinRate, kMaxRate);
   if (rate == m_rate) return;
-  const double from = CurrentPosition();
+  const double from = currentPosition();
   if (m_uri.isEmpty() || m_refused) {
     m_rate = rate;  // applied when the item is rendered
     return;
@@ -217,12 +217,12 @@ void GstMediaItem::SetRate(double rate) {
   m_lastPosition = from;
 }
 
-bool GstMediaItem::HasEnded() {
+bool GstMediaItem::hasEnded() {
   drainBus();
   return m_ended;
 }
 
-bool GstMediaItem::WasRefused() {
+bool GstMediaItem::wasRefused() {
   drainBus();
   return m_refused;
 }

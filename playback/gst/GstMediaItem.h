@@ -17,22 +17,22 @@ namespace kd {
 class GstMediaItem final : public MediaItem {
  public:
   // nullptr when no playbin can be made. GStreamer must be initialised.
-  static std::unique_ptr<GstMediaItem> Create(std::shared_ptr<const OutputLevels> levels,
+  static std::unique_ptr<GstMediaItem> create(std::shared_ptr<const OutputLevels> levels,
                                               std::chrono::milliseconds prerollLimit);
   ~GstMediaItem() override;
   GstMediaItem(const GstMediaItem&) = delete;
   GstMediaItem& operator=(const GstMediaItem&) = delete;
 
-  bool RenderFile(const QString& pathOrUrl) override;
-  void Run() override;
-  void Pause() override;
-  void Stop() override;
-  double CurrentPosition() override;
-  void SetCurrentPosition(double seconds) override;
-  double Duration() override;
-  void SetRate(double rate) override;
-  bool HasEnded() override;
-  bool WasRefused() override;
+  bool renderFile(const QString& pathOrUrl) override;
+  void run() override;
+  void pause() override;
+  void stop() override;
+  double currentPosition() override;
+  void setCurrentPosition(double seconds) override;
+  double duration() override;
+  void setRate(double rate) override;
+  bool hasEnded() override;
+  bool wasRefused() override;
 
  private:
   GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerollLimit);

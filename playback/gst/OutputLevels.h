@@ -1,6 +1,6 @@
 #pragma once
 // The output levels as the streaming threads read them: one word, low 16 bits
-// left, high 16 bits right (the layout of OutputDevice::VolumeWord). Written on
+// left, high 16 bits right (the layout of OutputDevice::volumeWord). Written on
 // the interface thread, read once per audio buffer, so it is a plain atomic.
 
 #include <atomic>

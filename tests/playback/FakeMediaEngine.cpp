@@ -9,7 +9,7 @@ FakeMediaItem::~FakeMediaItem() {
   if (m_engine.current == this) m_engine.current = nullptr;
 }
 
-bool FakeMediaItem::RenderFile(const QString& pathOrUrl) {
+bool FakeMediaItem::renderFile(const QString& pathOrUrl) {
   m_script = m_engine.scripts.value(pathOrUrl);
   m_engine.log.append(QStringLiteral("render ") + pathOrUrl);
   return !m_script.refuseRender;
@@ -35,7 +35,7 @@ double FakeMediaItem::positionNow() const {
   return m_script.duration > 0 ? std::min(position, m_script.duration) : position;
 }
 
-std::unique_ptr<MediaItem> FakeMediaEngine::CreateItem() {
+std::unique_ptr<MediaItem> FakeMediaEngine::createItem() {
   log.append(QStringLiteral("create"));
   if (failCreate) return nullptr;
   ++created;

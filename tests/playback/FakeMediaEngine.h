@@ -21,7 +21,7 @@ struct FakeClock {
 struct MediaScript {
   double duration = 60;
   bool refuseRender = false;
-  // Duration() answers 0 this many times before the length is known.
+  // duration() answers 0 this many times before the length is known.
   int unknownDurationCalls = 0;
 };
 
@@ -32,28 +32,28 @@ class FakeMediaItem : public MediaItem {
   explicit FakeMediaItem(FakeMediaEngine& engine) : m_engine(engine) {}
   ~FakeMediaItem() override;
 
-  bool RenderFile(const QString& pathOrUrl) override;
-  void Run() override { rebase(true, QStringLiteral("run")); }
-  void Pause() override { rebase(false, QStringLiteral("pause")); }
-  void Stop() override { rebase(false, QStringLiteral("stop")); }
-  double CurrentPosition() override { return positionNow(); }
-  void SetCurrentPosition(double seconds) override {
+  bool renderFile(const QString& pathOrUrl) override;
+  void run() override { rebase(true, QStringLiteral("run")); }
+  void pause() override { rebase(false, QStringLiteral("pause")); }
+  void stop() override { rebase(false, QStringLiteral("stop")); }
+  double currentPosition() override { return positionNow(); }
+  void setCurrentPosition(double seconds) override {
     rebase(m_running, QStringLiteral("seek %1").arg(seconds));
     setPosition(seconds);
   }
-  double Duration() override {
+  double duration() override {
     if (m_script.unknownDurationCalls <= 0) return m_script.duration;
     --m_script.unknownDurationCalls;
     return 0;
   }
-  void SetRate(double rate) override {
+  void setRate(double rate) override {
     rebase(m_running, QStringLiteral("rate %1").arg(rate));
     m_rate = rate;
   }
-  bool HasEnded() override {
+  bool hasEnded() override {
     return ended || (m_script.duration > 0 && positionNow() >= m_script.duration);
   }
-  bool WasRefused() override { return refused; }
+  bool wasRefused() override { return refused; }
 
   // Test controls: the position (without a log line), the engine's end of
   // stream and an error while the item runs.
@@ -79,7 +79,7 @@ class FakeMediaEngine : public MediaEngine {
   // Positions advance with `clock` while items run.
   explicit FakeMediaEngine(FakeClock* clock) : m_clock(*clock) {}
 
-  std::unique_ptr<MediaItem> CreateItem() override;
+  std::unique_ptr<MediaItem> createItem() override;
   void script(const QString& path, MediaScript media) { scripts.insert(path, media); }
   double now() const { return m_clock.now; }
 

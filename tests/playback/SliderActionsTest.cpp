@@ -42,7 +42,7 @@ TEST_F(PlayerTest, OnlyOneKnobIsDraggedAtATime) {
   sliders.moveKnob(kSliderVolume, 0.75f);
   EXPECT_EQ(view.label(kLabelVolume), " 75");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolumeBar), 0.75f);
-  EXPECT_EQ(device.Left(), 49151);
+  EXPECT_EQ(device.left(), 49151);
   sliders.releaseKnob(kSliderVolume);
   sliders.pressKnob(kSliderPosition, true);  // now free to take
   EXPECT_TRUE(model.isPositionHeld());
@@ -63,7 +63,7 @@ TEST_F(PlayerTest, DoubleClicksCentreTheBalanceAndRestoreTheRate) {
   sliders.doubleClickKnob(kSliderBalance);
   EXPECT_EQ(view.label(kLabelBalance), "Centre");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderBalance), 0.5f);
-  EXPECT_EQ(device.VolumeWord(), 0xFFFFFFFFu);
+  EXPECT_EQ(device.volumeWord(), 0xFFFFFFFFu);
 
   sliders.doubleClickKnob(kSliderRate);
   EXPECT_EQ(view.label(kLabelRate), "100%");

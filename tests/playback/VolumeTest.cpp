@@ -6,10 +6,10 @@ namespace kd::test {
 namespace {
 
 TEST_F(PlayerTest, TheVolumeIsTheLouderChannelAndAStepEvensThemOut) {
-  device.SetLevels(30000, 60000);
+  device.setLevels(30000, 60000);
   EXPECT_FLOAT_EQ(volume.deviceVolume(), 0.9155413f);  // 60000 / 65535
   volume.volumeUp();
-  EXPECT_EQ(device.VolumeWord(), 0xF72DF72Du);  // both at 63277 (0.9655413)
+  EXPECT_EQ(device.volumeWord(), 0xF72DF72Du);  // both at 63277 (0.9655413)
   EXPECT_EQ(view.label(kLabelVolume), " 96");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolume), 0.9655413f);
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolumeBar), 0.9655413f);
@@ -29,35 +29,35 @@ TEST_F(PlayerTest, TheBalanceAttenuatesOneChannelOutsideTheCentre) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "volume " << c.volumeSlider << ", balance " << c.balance);
-    device.SetLevels(1, 1);
+    device.setLevels(1, 1);
     model.setVolume(c.volumeSlider);
     volume.setBalance(c.balance);
     EXPECT_EQ(view.label(kLabelBalance), c.label);
-    EXPECT_EQ(device.Left(), c.left);
-    EXPECT_EQ(device.Right(), c.right);
+    EXPECT_EQ(device.left(), c.left);
+    EXPECT_EQ(device.right(), c.right);
   }
 }
 
 TEST_F(PlayerTest, VolumeStepsStopAtFullScaleAndSilence) {
   volume.setVolume(0.98f);
   volume.volumeUp();
-  EXPECT_EQ(device.VolumeWord(), 0xFFFFFFFFu);
+  EXPECT_EQ(device.volumeWord(), 0xFFFFFFFFu);
   EXPECT_EQ(view.label(kLabelVolume), " 100");
 
   volume.setVolume(0.03f);
   volume.volumeDown();
-  EXPECT_EQ(device.VolumeWord(), 0u);
+  EXPECT_EQ(device.volumeWord(), 0u);
   EXPECT_EQ(view.label(kLabelVolume), " 0");
 }
 
 TEST_F(PlayerTest, MuteSavesTheWholePercentAndUnmuteOrAStepRestoresIt) {
   volume.setVolume(0.734f);
   volume.toggleMute();
-  EXPECT_EQ(device.VolumeWord(), 0u);
+  EXPECT_EQ(device.volumeWord(), 0u);
   EXPECT_EQ(view.lightsShown(), "17");
 
   volume.toggleMute();
-  EXPECT_EQ(device.VolumeWord(), 0xBAE1BAE1u);  // both at 47841 (0.73)
+  EXPECT_EQ(device.volumeWord(), 0xBAE1BAE1u);  // both at 47841 (0.73)
   EXPECT_EQ(view.label(kLabelVolume), " 73");
   EXPECT_EQ(view.lightsShown(), "");
 

@@ -22,7 +22,7 @@ TEST(GstEngineStartTest, ConstructionLeavesGstreamerUnstartedAndTheFirstItemStar
         OutputDevice device;
         GstMediaEngine engine(&device);
         const bool before = gst_is_initialized();
-        const bool made = engine.CreateItem() != nullptr;
+        const bool made = engine.createItem() != nullptr;
         std::_Exit(!before && made && gst_is_initialized() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");

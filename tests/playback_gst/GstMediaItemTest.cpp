@@ -17,15 +17,15 @@ class GstItemTest : public ::testing::Test {
  protected:
   // Loading a soundfont under the sanitizers on a busy machine can take
   // seconds; the tests are about behaviour, not speed.
-  void SetUp() override { m_engine.SetPrerollLimit(std::chrono::seconds(30)); }
+  void SetUp() override { m_engine.setPrerollLimit(std::chrono::seconds(30)); }
 
   // A rendered (prerolled) item, or nullptr with a failure recorded.
   std::unique_ptr<MediaItem> rendered(const QString& path) {
-    std::unique_ptr<MediaItem> item = m_engine.CreateItem();
+    std::unique_ptr<MediaItem> item = m_engine.createItem();
     EXPECT_NE(item, nullptr);
     if (!item) return nullptr;
-    EXPECT_TRUE(item->RenderFile(path)) << path.toStdString();
-    EXPECT_FALSE(item->WasRefused());
+    EXPECT_TRUE(item->renderFile(path)) << path.toStdString();
+    EXPECT_FALSE(item->wasRefused());
     return item;
   }
 
@@ -46,16 +46,16 @@ TEST_F(GstItemTest, EachFormatKnowsItsLengthOnceRenderedAndPlays) {
     SCOPED_TRACE(format.file);
     std::unique_ptr<MediaItem> item = rendered(MediaFile(format.file));
     ASSERT_NE(item, nullptr);
-    EXPECT_NEAR(item->Duration(), 2.0, format.tolerance);
-    EXPECT_DOUBLE_EQ(item->CurrentPosition(), 0.0);
+    EXPECT_NEAR(item->duration(), 2.0, format.tolerance);
+    EXPECT_DOUBLE_EQ(item->currentPosition(), 0.0);
 
     // The transport's order for a file: position 0, rate, run.
-    item->SetCurrentPosition(0.0);
-    item->SetRate(1.0);
-    item->Run();
-    EXPECT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.4; }));
-    EXPECT_FALSE(item->WasRefused());
-    EXPECT_FALSE(item->HasEnded());
+    item->setCurrentPosition(0.0);
+    item->setRate(1.0);
+    item->run();
+    EXPECT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.4; }));
+    EXPECT_FALSE(item->wasRefused());
+    EXPECT_FALSE(item->hasEnded());
   }
 }
 
@@ -71,36 +71,36 @@ TEST_F(GstItemTest, AVideoPlaysWhereverItsPicturesGoOrIsRefusedInTime) {
     test::ScopedEnv video("KAVORODECK_VIDEO_SINK", sink);
     std::unique_ptr<MediaItem> item = rendered(MediaFile("clip.avi"));
     ASSERT_NE(item, nullptr);
-    EXPECT_NEAR(item->Duration(), 2.0, 0.05);
-    item->Run();
-    EXPECT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.4; }));
-    EXPECT_FALSE(item->WasRefused());
+    EXPECT_NEAR(item->duration(), 2.0, 0.05);
+    item->run();
+    EXPECT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.4; }));
+    EXPECT_FALSE(item->wasRefused());
   }
   // The description is really the one used: a sink that drops every picture
   // never gets ready, and the wait for it ends in a refusal.
   test::ScopedEnv video("KAVORODECK_VIDEO_SINK", "valve drop=true ! fakesink");
-  m_engine.SetPrerollLimit(std::chrono::milliseconds(500));
-  std::unique_ptr<MediaItem> item = m_engine.CreateItem();
+  m_engine.setPrerollLimit(std::chrono::milliseconds(500));
+  std::unique_ptr<MediaItem> item = m_engine.createItem();
   ASSERT_NE(item, nullptr);
-  EXPECT_FALSE(item->RenderFile(MediaFile("clip.avi")));
-  EXPECT_TRUE(item->WasRefused());
+  EXPECT_FALSE(item->renderFile(MediaFile("clip.avi")));
+  EXPECT_TRUE(item->wasRefused());
 }
 
 TEST_F(GstItemTest, PauseHoldsThePositionAndRunGoesOnFromThere) {
   std::unique_ptr<MediaItem> item = rendered(MediaFile("long.mp3"));
   ASSERT_NE(item, nullptr);
-  item->Run();
-  ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.5; }));
+  item->run();
+  ASSERT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.5; }));
 
-  item->Pause();
-  const double held = item->CurrentPosition();
+  item->pause();
+  const double held = item->currentPosition();
   for (int tick = 0; tick < 20; ++tick) {
     Wait(25);
-    EXPECT_NEAR(item->CurrentPosition(), held, 0.03);
+    EXPECT_NEAR(item->currentPosition(), held, 0.03);
   }
-  item->Run();
-  EXPECT_TRUE(WaitUntil([&] { return item->CurrentPosition() > held + 0.3; }));
-  EXPECT_LT(item->CurrentPosition(), held + 2.0);
+  item->run();
+  EXPECT_TRUE(WaitUntil([&] { return item->currentPosition() > held + 0.3; }));
+  EXPECT_LT(item->currentPosition(), held + 2.0);
 }
 
 TEST_F(GstItemTest, SeekLandsNearItsTargetAndNeverReadsAsAnOldPosition) {
@@ -108,90 +108,90 @@ TEST_F(GstItemTest, SeekLandsNearItsTargetAndNeverReadsAsAnOldPosition) {
   ASSERT_NE(item, nullptr);
 
   // Paused: the position is the target at once and stays there.
-  item->SetCurrentPosition(3.0);
-  EXPECT_NEAR(item->CurrentPosition(), 3.0, 0.05);
+  item->setCurrentPosition(3.0);
+  EXPECT_NEAR(item->currentPosition(), 3.0, 0.05);
   for (int tick = 0; tick < 10; ++tick) {
     Wait(25);
-    EXPECT_NEAR(item->CurrentPosition(), 3.0, 0.1);
+    EXPECT_NEAR(item->currentPosition(), 3.0, 0.1);
   }
 
-  item->Run();
-  ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 3.3; }));
+  item->run();
+  ASSERT_TRUE(WaitUntil([&] { return item->currentPosition() > 3.3; }));
 
   // Playing: every tick after a backward seek reads near the target, never
   // 0 and never the old place.
-  item->SetCurrentPosition(1.0);
+  item->setCurrentPosition(1.0);
   for (int tick = 0; tick < 10; ++tick) {
-    const double position = item->CurrentPosition();
+    const double position = item->currentPosition();
     EXPECT_GE(position, 0.95);
     EXPECT_LT(position, 3.0);
     Wait(25);
   }
-  EXPECT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 1.3; }));
+  EXPECT_TRUE(WaitUntil([&] { return item->currentPosition() > 1.3; }));
 }
 
 TEST_F(GstItemTest, RateOneAndAHalfRunsAheadOfNormalAndChangesWithoutRestarting) {
   std::unique_ptr<MediaItem> normal = rendered(MediaFile("long.mp3"));
   std::unique_ptr<MediaItem> fast = rendered(MediaFile("long.mp3"));
   ASSERT_TRUE(normal && fast);
-  normal->SetCurrentPosition(0.0);
-  normal->SetRate(1.0);
-  fast->SetCurrentPosition(0.0);
-  fast->SetRate(1.5);
-  normal->Run();
-  fast->Run();
+  normal->setCurrentPosition(0.0);
+  normal->setRate(1.0);
+  fast->setCurrentPosition(0.0);
+  fast->setRate(1.5);
+  normal->run();
+  fast->run();
 
   // Both run side by side, so a busy machine slows both alike.
-  ASSERT_TRUE(WaitUntil([&] { return normal->CurrentPosition() > 1.5; }));
-  const double fastPosition = fast->CurrentPosition();
-  const double normalPosition = normal->CurrentPosition();
+  ASSERT_TRUE(WaitUntil([&] { return normal->currentPosition() > 1.5; }));
+  const double fastPosition = fast->currentPosition();
+  const double normalPosition = normal->currentPosition();
   EXPECT_GT(fastPosition, normalPosition * 1.2);
   EXPECT_LT(fastPosition, normalPosition * 1.8 + 0.2);
 
   // A change of rate while playing keeps the place.
-  fast->SetRate(0.5);
-  EXPECT_GE(fast->CurrentPosition(), fastPosition);
+  fast->setRate(0.5);
+  EXPECT_GE(fast->currentPosition(), fastPosition);
   Wait(100);
-  EXPECT_GE(fast->CurrentPosition(), fastPosition);
-  EXPECT_FALSE(fast->WasRefused());
+  EXPECT_GE(fast->currentPosition(), fastPosition);
+  EXPECT_FALSE(fast->wasRefused());
 }
 
 TEST_F(GstItemTest, TheEndIsReportedAndASeekAfterItPlaysAgain) {
   std::unique_ptr<MediaItem> item = rendered(MediaFile("short.wav"));
   ASSERT_NE(item, nullptr);
-  item->SetCurrentPosition(0.0);
-  item->Run();
-  ASSERT_TRUE(WaitUntil([&] { return item->HasEnded(); }));
-  EXPECT_FALSE(item->WasRefused());
+  item->setCurrentPosition(0.0);
+  item->run();
+  ASSERT_TRUE(WaitUntil([&] { return item->hasEnded(); }));
+  EXPECT_FALSE(item->wasRefused());
   // The end counts as the whole length, so a caller comparing the two ends too.
-  EXPECT_GE(item->CurrentPosition(), item->Duration());
-  EXPECT_NEAR(item->Duration(), 1.0, 0.01);
+  EXPECT_GE(item->currentPosition(), item->duration());
+  EXPECT_NEAR(item->duration(), 1.0, 0.01);
 
   // What repeat and A-B repeat do: seek back into an item that has ended.
-  item->SetCurrentPosition(0.2);
-  EXPECT_FALSE(item->HasEnded());
-  EXPECT_LT(item->CurrentPosition(), 0.5);
-  EXPECT_TRUE(WaitUntil([&] { return item->HasEnded(); }));
+  item->setCurrentPosition(0.2);
+  EXPECT_FALSE(item->hasEnded());
+  EXPECT_LT(item->currentPosition(), 0.5);
+  EXPECT_TRUE(WaitUntil([&] { return item->hasEnded(); }));
 }
 
 TEST_F(GstItemTest, UnplayableEntriesAreRefusedWithoutHangingOrCrashing) {
   for (const char* name : {"noise.mp3", "empty.mp3", "missing.mp3", "folder.mp3", "pipe.wav"}) {
     SCOPED_TRACE(name);
-    std::unique_ptr<MediaItem> item = m_engine.CreateItem();
+    std::unique_ptr<MediaItem> item = m_engine.createItem();
     ASSERT_NE(item, nullptr);
-    if (item->RenderFile(MediaFile(name))) {
-      item->Run();
-      EXPECT_TRUE(WaitUntil([&] { return item->WasRefused(); }));
+    if (item->renderFile(MediaFile(name))) {
+      item->run();
+      EXPECT_TRUE(WaitUntil([&] { return item->wasRefused(); }));
     } else {
-      EXPECT_TRUE(item->WasRefused());
+      EXPECT_TRUE(item->wasRefused());
     }
-    EXPECT_FALSE(item->HasEnded());
+    EXPECT_FALSE(item->hasEnded());
     // Calls on a refused item do nothing harmful.
-    item->SetCurrentPosition(1.0);
-    item->SetRate(1.5);
-    item->Run();
-    item->Pause();
-    EXPECT_GE(item->CurrentPosition(), 0.0);
+    item->setCurrentPosition(1.0);
+    item->setRate(1.5);
+    item->run();
+    item->pause();
+    EXPECT_GE(item->currentPosition(), 0.0);
   }
 }
 

@@ -50,26 +50,26 @@ class GstOutputTest : public ::testing::Test {
   GstMediaEngine& engine() {
     if (!m_engine) {
       m_engine = std::make_unique<GstMediaEngine>(&m_device);
-      m_engine->SetPrerollLimit(std::chrono::seconds(30));
+      m_engine->setPrerollLimit(std::chrono::seconds(30));
     }
     return *m_engine;
   }
 
   // An item of the engine playing `path`, or nullptr with a failure recorded.
   std::unique_ptr<MediaItem> start(const QString& path) {
-    std::unique_ptr<MediaItem> item = engine().CreateItem();
-    if (!item || !item->RenderFile(path)) {
+    std::unique_ptr<MediaItem> item = engine().createItem();
+    if (!item || !item->renderFile(path)) {
       ADD_FAILURE() << "cannot play " << path.toStdString();
       return nullptr;
     }
-    item->Run();
+    item->run();
     return item;
   }
 
   // What came out once `item` (which may be null) played to its end.
   Stereo outputAtEnd(std::unique_ptr<MediaItem> item) {
-    EXPECT_TRUE(item && WaitUntil([&] { return item->HasEnded(); }));
-    EXPECT_FALSE(item && item->WasRefused());
+    EXPECT_TRUE(item && WaitUntil([&] { return item->hasEnded(); }));
+    EXPECT_FALSE(item && item->wasRefused());
     item.reset();  // closes the file
     const QByteArray bytes = test::TempDir::read(m_out);
     Stereo result;
@@ -93,33 +93,33 @@ TEST_F(GstOutputTest, TheLevelsScaleEachChannelOfTheSource) {
   capture(false);
   // Full scale keeps both channels as they are, also for an item that
   // outlives its engine.
-  std::unique_ptr<MediaItem> item = engine().CreateItem();
+  std::unique_ptr<MediaItem> item = engine().createItem();
   ASSERT_NE(item, nullptr);
   m_engine.reset();
-  ASSERT_TRUE(item->RenderFile(MediaFile("stereo.wav")));
-  item->Run();
+  ASSERT_TRUE(item->renderFile(MediaFile("stereo.wav")));
+  item->run();
   Stereo out = outputAtEnd(std::move(item));
   EXPECT_NEAR(out.left.size(), 2.0 * 44100, 441);
   EXPECT_NEAR(peak(out.left), 0.5f, 0.01f);
   EXPECT_NEAR(peak(out.right), 0.25f, 0.01f);
 
-  m_device.SetLevels(0, 0);  // before the engine exists: read at construction
+  m_device.setLevels(0, 0);  // before the engine exists: read at construction
   out = outputAtEnd(start(MediaFile("stereo.wav")));
   ASSERT_GT(out.left.size(), 44100u);
   EXPECT_EQ(peak(out.left), 0.0f);
   EXPECT_EQ(peak(out.right), 0.0f);
 
-  m_device.SetLevels(0, 0xFFFF);  // after: followed through the signal
+  m_device.setLevels(0, 0xFFFF);  // after: followed through the signal
   out = outputAtEnd(start(MediaFile("stereo.wav")));
   EXPECT_EQ(peak(out.left), 0.0f);
   EXPECT_NEAR(peak(out.right), 0.25f, 0.01f);
 
-  m_device.SetLevels(0x8000, 0x4000);
+  m_device.setLevels(0x8000, 0x4000);
   out = outputAtEnd(start(MediaFile("stereo.wav")));
   EXPECT_NEAR(peak(out.left), 0.5f * 0x8000 / 0xFFFF, 0.01f);
   EXPECT_NEAR(peak(out.right), 0.25f * 0x4000 / 0xFFFF, 0.01f);
 
-  m_device.SetLevels(0xFFFF, 0xFFFF);  // a mono source comes out as two equal channels
+  m_device.setLevels(0xFFFF, 0xFFFF);  // a mono source comes out as two equal channels
   out = outputAtEnd(start(MediaFile("mono.wav")));
   ASSERT_GT(out.left.size(), 44100u);
   EXPECT_GT(peak(out.left), 0.3f);
@@ -130,8 +130,8 @@ TEST_F(GstOutputTest, ALevelChangeReachesAnItemThatIsPlaying) {
   capture(true);
   std::unique_ptr<MediaItem> item = start(MediaFile("stereo.wav"));
   ASSERT_NE(item, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.5; }));
-  m_device.SetLevels(0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.5; }));
+  m_device.setLevels(0, 0);
   const Stereo out = outputAtEnd(std::move(item));
   ASSERT_NEAR(out.left.size(), 2.0 * 44100, 441);
   EXPECT_NEAR(peak(out.left, 0, 11025), 0.5f, 0.01f);  // the first quarter second
@@ -143,17 +143,17 @@ TEST_F(GstOutputTest, AStoppedItemHoldsStillAndItsOutputEndsAtOnce) {
   capture(true);
   std::unique_ptr<MediaItem> item = start(MediaFile("long.mp3"));
   ASSERT_NE(item, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return item->CurrentPosition() > 0.5; }));
-  item->Stop();
-  const double held = item->CurrentPosition();
+  ASSERT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.5; }));
+  item->stop();
+  const double held = item->currentPosition();
   const qint64 written = QFileInfo(m_out).size();
   test::Wait(500);
   EXPECT_EQ(QFileInfo(m_out).size(), written);
   EXPECT_GT(written, 0);
   EXPECT_LT(written, 44100 * 8 * 3);  // well short of the whole six seconds
-  EXPECT_DOUBLE_EQ(item->CurrentPosition(), held);
-  EXPECT_FALSE(item->HasEnded());
-  EXPECT_FALSE(item->WasRefused());
+  EXPECT_DOUBLE_EQ(item->currentPosition(), held);
+  EXPECT_FALSE(item->hasEnded());
+  EXPECT_FALSE(item->wasRefused());
 }
 
 }  // namespace

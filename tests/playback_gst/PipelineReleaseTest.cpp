@@ -32,20 +32,20 @@ long residentKiB() {
 // What the position tick does with an item: render, run, poll until it ends
 // or is refused, then stop and release it.
 void playThrough(GstMediaEngine& engine, const QString& path) {
-  std::unique_ptr<MediaItem> item = engine.CreateItem();
+  std::unique_ptr<MediaItem> item = engine.createItem();
   ASSERT_NE(item, nullptr);
-  if (item->RenderFile(path)) {
-    item->SetCurrentPosition(0.0);
-    item->SetRate(1.0);
-    item->Duration();
-    item->Run();
-    for (int poll = 0; poll < 2000 && !item->HasEnded() && !item->WasRefused(); ++poll) {
-      item->CurrentPosition();
+  if (item->renderFile(path)) {
+    item->setCurrentPosition(0.0);
+    item->setRate(1.0);
+    item->duration();
+    item->run();
+    for (int poll = 0; poll < 2000 && !item->hasEnded() && !item->wasRefused(); ++poll) {
+      item->currentPosition();
       QThread::msleep(2);
     }
-    EXPECT_TRUE(item->HasEnded() || item->WasRefused()) << path.toStdString();
+    EXPECT_TRUE(item->hasEnded() || item->wasRefused()) << path.toStdString();
   }
-  item->Stop();
+  item->stop();
 }
 
 TEST(PipelineRelease, TwoHundredItemsGoodAndBrokenLeaveNothingBehind) {
@@ -56,7 +56,7 @@ TEST(PipelineRelease, TwoHundredItemsGoodAndBrokenLeaveNothingBehind) {
                              MediaFile("short.wav"), MediaFile("empty.mp3"),
                              MediaFile("cut.mp3"),   MediaFile("missing.mp3")};
   GstMediaEngine engine;
-  engine.SetPrerollLimit(std::chrono::seconds(30));
+  engine.setPrerollLimit(std::chrono::seconds(30));
   // The first items load plugins and fill caches that stay for the process.
   for (int i = 0; i < 10; ++i) playThrough(engine, files[i % files.size()]);
   const int descriptorsBefore = openDescriptors();

@@ -80,17 +80,17 @@ QStringList makeFiles(const QTemporaryDir& dir) {
 }
 
 void playThrough(kd::MediaEngine& engine, const QString& path) {
-  std::unique_ptr<kd::MediaItem> item = engine.CreateItem();
-  if (!item || !item->RenderFile(path)) return;
-  item->SetCurrentPosition(0.0);
-  item->SetRate(1.0);
-  item->Duration();
-  item->Run();
-  for (int poll = 0; poll < 5000 && !item->HasEnded() && !item->WasRefused(); ++poll) {
-    item->CurrentPosition();
+  std::unique_ptr<kd::MediaItem> item = engine.createItem();
+  if (!item || !item->renderFile(path)) return;
+  item->setCurrentPosition(0.0);
+  item->setRate(1.0);
+  item->duration();
+  item->run();
+  for (int poll = 0; poll < 5000 && !item->hasEnded() && !item->wasRefused(); ++poll) {
+    item->currentPosition();
     QThread::msleep(1);
   }
-  item->Stop();
+  item->stop();
 }
 
 }  // namespace
