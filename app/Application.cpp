@@ -74,7 +74,7 @@ void Application::selectSkin() {
   request.filter = QString::fromUtf8("界面文件 (*.skin)|*.skin");
   request.filterIndex = 1;
   request.initialFolder = m_settings.SkinPath.isEmpty() ? ProgramFolder() : m_settings.SkinPath;
-  const FileDialogResult chosen = m_dialogs.OpenFile(request);
+  const FileDialogResult chosen = m_dialogs.openFile(request);
   if (chosen.cancelled()) return;
   loadSkin(chosen.path, false);
 }

@@ -57,7 +57,7 @@ void PlayerCommands::runLink(int code) {
   if (code < kFirstWebLink) {
     m_app.loadSkin(link);
   } else if (const auto url = WebLinkTarget(link)) {
-    m_parts.launcher.OpenUrl(*url);
+    m_parts.launcher.openUrl(*url);
   }
 }
 

@@ -17,7 +17,7 @@ namespace {
 // to the standard error stream instead.
 class StderrSink : public MessageSink {
  public:
-  void ShowMessage(const QString& text) override {
+  void showMessage(const QString& text) override {
     std::fprintf(stderr, "kavorodeck: %s\n", text.toLocal8Bit().constData());
   }
 };
@@ -47,7 +47,7 @@ void Application::writeSettings() {
   }
   WriteLastRun(store, m_cover.LastCover(), static_cast<int16_t>(m_playlist.currentEntry()));
   if (!store.save()) {
-    StderrSink().ShowMessage(QStringLiteral("cannot write the settings file ") +
+    StderrSink().showMessage(QStringLiteral("cannot write the settings file ") +
                              SettingsFilePath());
   }
 }

@@ -39,7 +39,7 @@ void Application::readSettings() {
 
 void Application::checkConfiguredSkin() {
   if (!m_settings.Skin.isEmpty() && !FileExists(m_settings.Skin)) {
-    m_dialogs.ShowMessage(QStringLiteral("Previously selected skin not found (") + m_settings.Skin +
+    m_dialogs.showMessage(QStringLiteral("Previously selected skin not found (") + m_settings.Skin +
                           QStringLiteral(")! Using default"));
     m_settings.Skin.clear();
   }

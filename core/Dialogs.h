@@ -27,13 +27,13 @@ struct FileDialogResult {
 
 class Dialogs : public MessageSink {
  public:
-  virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
+  virtual FileDialogResult openFile(const FileDialogRequest& request) = 0;
   // Asks before replacing an existing file; a refusal is a cancel.
-  virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
+  virtual FileDialogResult saveFile(const FileDialogRequest& request) = 0;
   // The chosen folder with a trailing "/", or "" when cancelled.
-  virtual QString BrowseFolder(const QString& prompt) = 0;
+  virtual QString browseFolder(const QString& prompt) = 0;
   // A yes/no question; true for yes.
-  virtual bool Confirm(const QString& question) = 0;
+  virtual bool confirm(const QString& question) = 0;
 };
 
 }  // namespace kd

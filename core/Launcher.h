@@ -15,12 +15,12 @@ class Launcher {
   virtual ~Launcher() = default;
 
   // The full path of an executable of that name on PATH, or "" when none.
-  virtual QString FindProgram(const QString& name) const = 0;
+  virtual QString findProgram(const QString& name) const = 0;
   // Starts the program detached, in a normal window of its own; false when it
   // could not be started.
-  virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+  virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
   // Opens the address with the desktop's default handler; false when refused.
-  virtual bool OpenUrl(const QUrl& url) = 0;
+  virtual bool openUrl(const QUrl& url) = 0;
 };
 
 }  // namespace kd

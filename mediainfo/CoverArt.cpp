@@ -85,7 +85,7 @@ void CoverArt::SelectCover() {
   request.filterIndex = 1;
   request.initialFolder = QString();
   request.fileName = m_lastChosen;
-  const FileDialogResult result = m_dialogs->OpenFile(request);
+  const FileDialogResult result = m_dialogs->openFile(request);
   if (result.cancelled()) return;
   m_lastChosen = result.path;
   LoadCover(result.path);

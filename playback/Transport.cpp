@@ -166,7 +166,7 @@ void Transport::showEntry(ItemKind kind, const QString& path, bool isStream) {
 PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
   m_item = m_engine.createItem();
   if (!m_item) {
-    m_messages.ShowMessage(kNoEngineMessage);
+    m_messages.showMessage(kNoEngineMessage);
     return PlayOutcome::NoEngine;
   }
   if (!m_item->renderFile(path)) {

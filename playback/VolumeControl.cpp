@@ -72,8 +72,8 @@ void VolumeControl::toggleMute() {
 }
 
 void VolumeControl::showMixer() {
-  const QString program = m_launcher.FindProgram(kMixerProgram);
-  if (!program.isEmpty()) m_launcher.StartProgram(program, QStringList());
+  const QString program = m_launcher.findProgram(kMixerProgram);
+  if (!program.isEmpty()) m_launcher.startProgram(program, QStringList());
 }
 
 }  // namespace kd

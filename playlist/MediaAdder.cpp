@@ -60,7 +60,7 @@ void MediaAdder::AskMediaFile() {
   request.filter = QString::fromUtf8(kOpenFilter);
   request.filterIndex = m_filterIndex;
   request.initialFolder = m_settings.Path;
-  const FileDialogResult result = m_dialogs.OpenFile(request);
+  const FileDialogResult result = m_dialogs.openFile(request);
   if (result.cancelled()) return;
   m_filterIndex = result.filterIndex;
   m_addPath = result.path;
@@ -70,7 +70,7 @@ void MediaAdder::AskMediaFile() {
 }
 
 void MediaAdder::AddFromDir() {
-  const QString folder = m_dialogs.BrowseFolder(QString::fromUtf8(kFolderPrompt));
+  const QString folder = m_dialogs.browseFolder(QString::fromUtf8(kFolderPrompt));
   if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
 }
 

@@ -33,7 +33,7 @@ FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter
 }
 
 void PlaylistDialogs::PlLoad() {
-  const QString file = m_dialogs.OpenFile(request(kLoadTitle, kLoadFilter)).path;
+  const QString file = m_dialogs.openFile(request(kLoadTitle, kLoadFilter)).path;
   if (file.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(file));
 
@@ -63,14 +63,14 @@ QString PlaylistDialogs::ReplaceQuestion(const QString& file) {
 }
 
 void PlaylistDialogs::PlSave() {
-  const QString typed = m_dialogs.SaveFile(request(kSaveTitle, kSaveFilter)).path;
+  const QString typed = m_dialogs.saveFile(request(kSaveTitle, kSaveFilter)).path;
   if (typed.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(typed));
 
   const QString file = SaveTarget(typed);
   // The dialog asked about the name as typed; a file under the completed
   // name is replaced only when the user agrees.
-  if (file != typed && QFileInfo::exists(file) && !m_dialogs.Confirm(ReplaceQuestion(file))) {
+  if (file != typed && QFileInfo::exists(file) && !m_dialogs.confirm(ReplaceQuestion(file))) {
     return;
   }
   if (WritePL(m_playlist, file, &m_dialogs)) {

@@ -73,7 +73,7 @@ bool WritePL(const Playlist& playlist, const QString& file, MessageSink* sink) {
       WriteFileAtomically(file, FormatPlaylist(playlist.entries(), file))) {
     return true;
   }
-  if (sink) sink->ShowMessage(QStringLiteral("不能编写播放列表，文件可能是只读的！"));
+  if (sink) sink->showMessage(QStringLiteral("不能编写播放列表，文件可能是只读的！"));
   return false;
 }
 

@@ -12,21 +12,21 @@ namespace {
 const QString kCaption = QStringLiteral("kavorodeck");
 }
 
-void QtDialogs::ShowMessage(const QString& text) {
+void QtDialogs::showMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, m_owner);
   box.exec();
 }
 
-bool QtDialogs::Confirm(const QString& question) {
+bool QtDialogs::confirm(const QString& question) {
   return QMessageBox::question(m_owner, kCaption, question, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
-FileDialogResult QtDialogs::OpenFile(const FileDialogRequest& request) {
+FileDialogResult QtDialogs::openFile(const FileDialogRequest& request) {
   return runFileDialog(request, false);
 }
 
-FileDialogResult QtDialogs::SaveFile(const FileDialogRequest& request) {
+FileDialogResult QtDialogs::saveFile(const FileDialogRequest& request) {
   return runFileDialog(request, true);
 }
 
@@ -48,7 +48,7 @@ FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool
   return result;
 }
 
-QString QtDialogs::BrowseFolder(const QString& prompt) {
+QString QtDialogs::browseFolder(const QString& prompt) {
   const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt);
   return WithTrailingSeparator(folder);
 }

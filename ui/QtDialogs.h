@@ -13,11 +13,11 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* owner = nullptr) : m_owner(owner) {}
   void setOwner(QWidget* owner) { m_owner = owner; }
 
-  void ShowMessage(const QString& text) override;
-  FileDialogResult OpenFile(const FileDialogRequest& request) override;
-  FileDialogResult SaveFile(const FileDialogRequest& request) override;
-  QString BrowseFolder(const QString& prompt) override;
-  bool Confirm(const QString& question) override;
+  void showMessage(const QString& text) override;
+  FileDialogResult openFile(const FileDialogRequest& request) override;
+  FileDialogResult saveFile(const FileDialogRequest& request) override;
+  QString browseFolder(const QString& prompt) override;
+  bool confirm(const QString& question) override;
 
  private:
   FileDialogResult runFileDialog(const FileDialogRequest& request, bool save);

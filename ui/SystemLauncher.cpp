@@ -6,16 +6,16 @@
 
 namespace kd {
 
-QString SystemLauncher::FindProgram(const QString& name) const {
+QString SystemLauncher::findProgram(const QString& name) const {
   return QStandardPaths::findExecutable(name);
 }
 
-bool SystemLauncher::StartProgram(const QString& program, const QStringList& arguments) {
+bool SystemLauncher::startProgram(const QString& program, const QStringList& arguments) {
   if (program.isEmpty()) return false;
   return QProcess::startDetached(program, arguments);
 }
 
-bool SystemLauncher::OpenUrl(const QUrl& url) {
+bool SystemLauncher::openUrl(const QUrl& url) {
   if (!url.isValid()) return false;
   return QDesktopServices::openUrl(url);
 }

@@ -8,9 +8,9 @@ namespace kd {
 
 class SystemLauncher : public Launcher {
  public:
-  QString FindProgram(const QString& name) const override;
-  bool StartProgram(const QString& program, const QStringList& arguments) override;
-  bool OpenUrl(const QUrl& url) override;
+  QString findProgram(const QString& name) const override;
+  bool startProgram(const QString& program, const QStringList& arguments) override;
+  bool openUrl(const QUrl& url) override;
 };
 
 }  // namespace kd

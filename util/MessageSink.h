@@ -11,7 +11,7 @@ class MessageSink {
  public:
   virtual ~MessageSink() = default;
   // A message box with only an OK button; returns when it was acknowledged.
-  virtual void ShowMessage(const QString& text) = 0;
+  virtual void showMessage(const QString& text) = 0;
 };
 
 }  // namespace kd

@@ -39,7 +39,7 @@ class QuietView : public kd::SkinView {
 
 class NoMessages : public kd::MessageSink {
  public:
-  void ShowMessage(const QString&) override {}
+  void showMessage(const QString&) override {}
 };
 
 void BM_TickWhilePlaying(benchmark::State& bench) {

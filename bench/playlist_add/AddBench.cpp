@@ -79,11 +79,11 @@ QString BigList() {
 // Drops ask nothing.
 class NoDialogs : public Dialogs {
  public:
-  FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
-  FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
-  QString BrowseFolder(const QString&) override { return {}; }
-  bool Confirm(const QString&) override { return false; }
-  void ShowMessage(const QString&) override {}
+  FileDialogResult openFile(const FileDialogRequest&) override { return {}; }
+  FileDialogResult saveFile(const FileDialogRequest&) override { return {}; }
+  QString browseFolder(const QString&) override { return {}; }
+  bool confirm(const QString&) override { return false; }
+  void showMessage(const QString&) override {}
 };
 
 void BM_DropFolderTree(benchmark::State& state) {

@@ -83,7 +83,7 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
     stopTimer();
     m_window.applySkin(doc);
   }
-  for (const QString& message : doc.messages) m_messages.ShowMessage(message);
+  for (const QString& message : doc.messages) m_messages.showMessage(message);
   if (doc.skinSetting) m_settings.Skin = *doc.skinSetting;
   if (doc.skinImportSetting) m_settings.SkinImport = *doc.skinImportSetting;
   if (stopped && m_hooks.startTimer) m_hooks.startTimer();
@@ -98,7 +98,7 @@ SkinController::ImportDialog SkinController::ImportDialogOf(Dialogs& dialogs) {
     request.filterIndex = 1;
     request.initialFolder = folder;
     request.fileName = defaultName;
-    return dialogs.OpenFile(request).path;
+    return dialogs.openFile(request).path;
   };
 }
 

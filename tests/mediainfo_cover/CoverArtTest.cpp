@@ -45,14 +45,14 @@ class FakeCoverPlaces : public SkinCoverSink, public CoverWindowSink {
 
 class FakeDialogs : public Dialogs {
  public:
-  FileDialogResult OpenFile(const FileDialogRequest& request) override {
+  FileDialogResult openFile(const FileDialogRequest& request) override {
     requests.append(request);
     return {answer};
   }
-  FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
-  QString BrowseFolder(const QString&) override { return {}; }
-  bool Confirm(const QString&) override { return false; }
-  void ShowMessage(const QString&) override {}
+  FileDialogResult saveFile(const FileDialogRequest&) override { return {}; }
+  QString browseFolder(const QString&) override { return {}; }
+  bool confirm(const QString&) override { return false; }
+  void showMessage(const QString&) override {}
 
   QList<FileDialogRequest> requests;
   QString answer;  // "" answers as a cancel

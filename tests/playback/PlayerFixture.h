@@ -39,12 +39,12 @@ class RecordingCovers : public CoverHooks {
 
 class FakeLauncher : public Launcher {
  public:
-  QString FindProgram(const QString& name) const override { return installed.value(name); }
-  bool StartProgram(const QString& program, const QStringList& arguments) override {
+  QString findProgram(const QString& name) const override { return installed.value(name); }
+  bool startProgram(const QString& program, const QStringList& arguments) override {
     started.append(program + (arguments.isEmpty() ? QString() : " " + arguments.join(' ')));
     return true;
   }
-  bool OpenUrl(const QUrl&) override { return false; }
+  bool openUrl(const QUrl&) override { return false; }
   QHash<QString, QString> installed;
   QStringList started;
 };

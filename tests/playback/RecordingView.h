@@ -53,7 +53,7 @@ class RecordingView : public SkinView {
 
 class RecordingSink : public MessageSink {
  public:
-  void ShowMessage(const QString& text) override { messages.append(text); }
+  void showMessage(const QString& text) override { messages.append(text); }
   QStringList messages;
 };
 

@@ -14,7 +14,7 @@ namespace {
 
 class RecordingSink : public MessageSink {
  public:
-  void ShowMessage(const QString& text) override { messages << text; }
+  void showMessage(const QString& text) override { messages << text; }
   QStringList messages;
 };
 

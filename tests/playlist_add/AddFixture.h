@@ -49,18 +49,18 @@ class ScriptedDialogs : public Dialogs {
 
   void answer(const QString& path, int filterIndex = 1) { answers.append({path, filterIndex}); }
 
-  FileDialogResult OpenFile(const FileDialogRequest& request) override { return next(request); }
-  FileDialogResult SaveFile(const FileDialogRequest& request) override { return next(request); }
-  QString BrowseFolder(const QString& prompt) override {
+  FileDialogResult openFile(const FileDialogRequest& request) override { return next(request); }
+  FileDialogResult saveFile(const FileDialogRequest& request) override { return next(request); }
+  QString browseFolder(const QString& prompt) override {
     FileDialogRequest request;
     request.title = prompt;
     return next(request).path;
   }
-  bool Confirm(const QString& question) override {
+  bool confirm(const QString& question) override {
     questions.append(question);
     return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
   }
-  void ShowMessage(const QString& text) override { messages.append(text); }
+  void showMessage(const QString& text) override { messages.append(text); }
 
  private:
   FileDialogResult next(const FileDialogRequest& request) {

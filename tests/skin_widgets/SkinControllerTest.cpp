@@ -38,7 +38,7 @@ class SkinControllerTest : public ::testing::Test, public MessageSink {
     main.fill(qRgb(40, 50, 60));
     main.save(dir.write(QStringLiteral("main.bmp"), {}), "BMP");
   }
-  void ShowMessage(const QString& text) override { log << QStringLiteral("message: ") + text; }
+  void showMessage(const QString& text) override { log << QStringLiteral("message: ") + text; }
   // An 80 x 40 default skin in the program folder whose button 36 has no key letter.
   QString writeDefaultSkin() {
     QImage face(80, 40, QImage::Format_RGB32);

@@ -26,7 +26,7 @@ namespace {
 
 class PrintingSink : public kd::MessageSink {
  public:
-  void ShowMessage(const QString& text) override {
+  void showMessage(const QString& text) override {
     std::fprintf(stderr, "kd_skinshot: skin message: %s\n", qPrintable(text));
     ++count;
   }
