@@ -39,7 +39,7 @@ void Application::wire() {
   m_cover.setWindowSink(&m_coverHost);
   m_cover.setPlaylistCover([this] { return m_playlist.cover(); });
   m_cover.setDialogs(&m_dialogs);
-  connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.PlaylistCleared(); });
+  connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
 
   m_skin.setHooks({[this] { m_timer.stop(); }, [this] { startTimerWhenActive(); },
                    SkinController::ImportDialogOf(m_dialogs)});
@@ -143,10 +143,10 @@ void Application::PlaylistDeletePressed() {
   m_commands.execute(Command::RemoveSelected);
 }
 void Application::CoverDoubleClicked() {
-  m_cover.SelectCover();
+  m_cover.selectCover();
 }
 void Application::FilesDropped(const QStringList& paths) {
-  m_adder.AddDropped(paths);
+  m_adder.addDropped(paths);
 }
 void Application::PopupRequested(QPoint globalPos) {
   showPopup(globalPos);

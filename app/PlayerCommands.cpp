@@ -83,7 +83,7 @@ void PlayerCommands::addHandlers() {
   on(Command::Pause, [&transport](const auto&) { transport.togglePause(); });
   on(Command::Play,
      [this, &transport](const auto&) { afterScan([&transport] { transport.play(); }); });
-  on(Command::OpenAndPlay, [&adder](const auto&) { adder.OpenAndPlay(); });
+  on(Command::OpenAndPlay, [&adder](const auto&) { adder.openAndPlay(); });
   on(Command::PreviousEntry,
      [this, &transport](const auto&) { afterScan([&transport] { transport.previous(); }); });
   on(Command::NextEntry,
@@ -96,10 +96,10 @@ void PlayerCommands::addHandlers() {
      [this, &playlist](const auto&) { afterScan([&playlist] { playlist.moveSelected(-1); }); });
   on(Command::ClearPlaylist,
      [this, &playlist](const auto&) { afterScan([&playlist] { playlist.clear(); }); });
-  on(Command::LoadPlaylist, [this](const auto&) { m_parts.playlistDialogs.PlLoad(); });
-  on(Command::SavePlaylist, [this](const auto&) { m_parts.playlistDialogs.PlSave(); });
-  on(Command::AddFile, [&adder](const auto&) { adder.AddFile(); });
-  on(Command::AddFolder, [&adder](const auto&) { adder.AddFolder(); });
+  on(Command::LoadPlaylist, [this](const auto&) { m_parts.playlistDialogs.loadPlaylist(); });
+  on(Command::SavePlaylist, [this](const auto&) { m_parts.playlistDialogs.savePlaylist(); });
+  on(Command::AddFile, [&adder](const auto&) { adder.addFile(); });
+  on(Command::AddFolder, [&adder](const auto&) { adder.addFolder(); });
   on(Command::ToggleIntro, [&modes](const auto&) { modes.toggleIntro(); });
   on(Command::ToggleStopAfterEach, [&modes](const auto&) { modes.toggleStopAfterEach(); });
   on(Command::ToggleRepeat, [&modes](const auto&) { modes.toggleRepeat(); });
@@ -113,7 +113,7 @@ void PlayerCommands::addHandlers() {
   on(Command::SetRepeatEnd, [&modes](const auto&) { modes.setRepeatEnd(); });
   on(Command::SkipBack, [&transport](const auto&) { transport.skipBack(); });
   on(Command::SkipForward, [&transport](const auto&) { transport.skipForward(); });
-  on(Command::ToggleCoverWindow, [this](const auto&) { m_parts.cover.ToggleCoverWindow(); });
+  on(Command::ToggleCoverWindow, [this](const auto&) { m_parts.cover.toggleCoverWindow(); });
   on(Command::PlayPause,
      [this, &transport](const auto&) { afterScan([&transport] { transport.playOrPause(); }); });
 
@@ -130,11 +130,11 @@ void PlayerCommands::addHandlers() {
   });
   on(Command::OpenPath, [&adder](const CommandArgument& argument) {
     const QString path = textOf(argument);
-    if (!path.isEmpty()) adder.OpenAndPlayPath(path);
+    if (!path.isEmpty()) adder.openAndPlayPath(path);
   });
   on(Command::EnqueuePath, [&adder](const CommandArgument& argument) {
     const QString path = textOf(argument);
-    if (!path.isEmpty()) adder.AddDropped({path});
+    if (!path.isEmpty()) adder.addDropped({path});
   });
 }
 

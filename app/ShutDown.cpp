@@ -45,7 +45,7 @@ void Application::writeSettings() {
     const int twips = twipsPerPixel();
     WriteWindowPosition(store, m_window->x() * twips, m_window->y() * twips);
   }
-  WriteLastRun(store, m_cover.LastCover(), static_cast<int16_t>(m_playlist.currentEntry()));
+  WriteLastRun(store, m_cover.lastCover(), static_cast<int16_t>(m_playlist.currentEntry()));
   if (!store.save()) {
     StderrSink().showMessage(QStringLiteral("cannot write the settings file ") +
                              SettingsFilePath());

@@ -64,7 +64,7 @@ void Application::applyDisplaySettings() {
 
 void Application::openStartItems() {
   if (!m_commandLine.isEmpty()) {
-    m_adder.AddCommandLine(m_commandLine);
+    m_adder.addCommandLine(m_commandLine);
     m_playlist.setCurrentEntry(1);
     return;
   }
@@ -78,11 +78,11 @@ void Application::openStartItems() {
     }
     const QString cover = ReadLastCover(m_store);
     if (!cover.isEmpty()) {
-      m_cover.LoadCover(cover);
+      m_cover.loadCover(cover);
       m_playlist.setCover(cover);
     }
   } else if (m_settings.StartMd == 2) {
-    m_adder.AddStartFile(m_settings.StartFile);
+    m_adder.addStartFile(m_settings.StartFile);
   }
 }
 

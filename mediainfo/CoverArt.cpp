@@ -23,11 +23,11 @@ QString findTagPicture(const QString& base) {
 
 CoverArt::CoverArt() = default;
 
-QString CoverArt::DefaultPicture() {
+QString CoverArt::defaultPicture() {
   return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
 }
 
-void CoverArt::LoadTagCover(const QString& path, const QString& artist, const QString& album) {
+void CoverArt::loadTagCover(const QString& path, const QString& artist, const QString& album) {
   const QString dir = WithTrailingSeparator(path);
   // Tag fields are trimmed of blanks only: other padding (NUL characters some
   // taggers write) stays, so such names simply find no picture.
@@ -48,11 +48,11 @@ void CoverArt::LoadTagCover(const QString& path, const QString& artist, const QS
   }
   if (pic.isEmpty() && m_plCover) pic = m_plCover();
   // A missing default picture gives "", which clears the cover.
-  if (pic.isEmpty()) pic = DefaultPicture();
-  LoadCover(pic);
+  if (pic.isEmpty()) pic = defaultPicture();
+  loadCover(pic);
 }
 
-void CoverArt::LoadCover(const QString& a) {
+void CoverArt::loadCover(const QString& a) {
   if (a == m_lastCover) return;  // already shown, even if the file changed since
   if (preferencesVisible()) return;
   if (a.isEmpty()) {
@@ -77,7 +77,7 @@ void CoverArt::LoadCover(const QString& a) {
   m_lastCover = pic;
 }
 
-void CoverArt::SelectCover() {
+void CoverArt::selectCover() {
   if (!m_dialogs) return;
   FileDialogRequest request;
   request.title = QStringLiteral("Select Cover");
@@ -88,10 +88,10 @@ void CoverArt::SelectCover() {
   const FileDialogResult result = m_dialogs->openFile(request);
   if (result.cancelled()) return;
   m_lastChosen = result.path;
-  LoadCover(result.path);
+  loadCover(result.path);
 }
 
-void CoverArt::ToggleCoverWindow() {
+void CoverArt::toggleCoverWindow() {
   if (!m_window) return;
   if (m_window->isCoverWindowVisible()) {
     m_window->hideCoverWindow();
@@ -100,7 +100,7 @@ void CoverArt::ToggleCoverWindow() {
   }
 }
 
-void CoverArt::PlaylistCleared() {
+void CoverArt::playlistCleared() {
   if (m_skin) m_skin->clearCoverImage();
   if (m_window) m_window->clearCoverPicture();
   m_lastCover.clear();

@@ -28,7 +28,7 @@ class CoverArt : public CoverHooks {
   // cover image; a missing window sink as no cover window.
   void setSkinSink(SkinCoverSink* sink) { m_skin = sink; }
   void setWindowSink(CoverWindowSink* sink) { m_window = sink; }
-  // The loaded playlist's own picture (PLCover), the fallback of LoadTagCover.
+  // The loaded playlist's own picture (PLCover), the fallback of loadTagCover.
   void setPlaylistCover(std::function<QString()> plCover) { m_plCover = std::move(plCover); }
   // Whether the preferences dialog is on screen. The query must not bring the
   // dialog into being; without one the dialog counts as not visible.
@@ -38,25 +38,25 @@ class CoverArt : public CoverHooks {
   void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
 
   // The picture shown now, "" when none; saved at exit as the LastCover setting.
-  const QString& LastCover() const { return m_lastCover; }
+  const QString& lastCover() const { return m_lastCover; }
 
   // Finds the track's picture in its folder `path` by album, artist-album and
   // artist - album (the later rule wins), else the playlist's picture, else
-  // the default picture, and shows it through LoadCover.
-  void LoadTagCover(const QString& path, const QString& artist, const QString& album) override;
+  // the default picture, and shows it through loadCover.
+  void loadTagCover(const QString& path, const QString& artist, const QString& album) override;
   // Shows picture `a` (or the picture named `a` plus ".jpg", ".gif" or ".bmp"
   // when `a` holds no "."); "" or a missing file clears the cover.
-  void LoadCover(const QString& a) override;
-  // Lets the user pick a picture, then LoadCover; cancel does nothing.
-  void SelectCover();
+  void loadCover(const QString& a) override;
+  // Lets the user pick a picture, then loadCover; cancel does nothing.
+  void selectCover();
   // Shows the cover window when hidden, hides it when shown.
-  void ToggleCoverWindow();
+  void toggleCoverWindow();
   // The playlist was cleared: both pictures are emptied and the picture is
   // forgotten, so loading it again later shows it again.
-  void PlaylistCleared();
+  void playlistCleared();
 
   // The path of the default picture, or "" when no program folder has it.
-  static QString DefaultPicture();
+  static QString defaultPicture();
 
  private:
   void clearCover();

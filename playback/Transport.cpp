@@ -133,14 +133,14 @@ bool Transport::prepareByKind(ItemKind kind) {
       m_model.setStereo(facts && facts->header.stereo);
       m_model.setMpegFacts(std::move(facts));
       if (m_settings.UseTagCover == 1) {
-        m_covers.LoadTagCover(GetDirPart(path), tag.Artist, tag.Album);
+        m_covers.loadTagCover(GetDirPart(path), tag.Artist, tag.Album);
       }
       return true;
     }
     case ItemKind::Picture:
       m_model.setLength(kPictureSeconds);
       m_model.setStereo(false);
-      m_covers.LoadCover(path);
+      m_covers.loadCover(path);
       selectCurrent();
       return true;
     case ItemKind::Document:

@@ -33,7 +33,7 @@ void MediaAdder::setAddItem(const QString& name, const QString& path, const QStr
   m_addTitle = title;
 }
 
-void MediaAdder::PlAddEntry() {
+void MediaAdder::addEntry() {
   Playlist& playlist = m_playlist;
   if (m_addName.isEmpty()) return;
   // A folder is scanned whatever its name, even one called "x.m3u".
@@ -53,7 +53,7 @@ void MediaAdder::PlAddEntry() {
   });
 }
 
-void MediaAdder::AskMediaFile() {
+void MediaAdder::askMediaFile() {
   m_addName.clear();
   FileDialogRequest request;
   request.title = QString::fromUtf8(kOpenTitle);
@@ -69,18 +69,18 @@ void MediaAdder::AskMediaFile() {
   WritePathSetting(m_store, m_settings, m_addPath.left(m_addPath.size() - m_addName.size()));
 }
 
-void MediaAdder::AddFromDir() {
+void MediaAdder::addFromDir() {
   const QString folder = m_dialogs.browseFolder(QString::fromUtf8(kFolderPrompt));
   if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
 }
 
-void MediaAdder::OpenAndPlay() {
-  AskMediaFile();
+void MediaAdder::openAndPlay() {
+  askMediaFile();
   if (m_addName.isEmpty()) return;
   replaceAndPlay();
 }
 
-void MediaAdder::OpenAndPlayPath(const QString& path) {
+void MediaAdder::openAndPlayPath(const QString& path) {
   setAddItem(GetFileName(path), path, FriendlyName(path, friendlyNames()));
   replaceAndPlay();
 }
@@ -88,26 +88,26 @@ void MediaAdder::OpenAndPlayPath(const QString& path) {
 void MediaAdder::replaceAndPlay() {
   Playlist& playlist = m_playlist;
   m_scanner.then([&playlist] { playlist.clear(); });
-  PlAddEntry();
+  addEntry();
   m_scanner.then([this] {
     m_playlist.setCurrentEntry(1);
     m_play();
   });
 }
 
-void MediaAdder::AddFile() {
-  AskMediaFile();
-  PlAddEntry();
+void MediaAdder::addFile() {
+  askMediaFile();
+  addEntry();
 }
 
-void MediaAdder::AddDropped(const QStringList& paths) {
+void MediaAdder::addDropped(const QStringList& paths) {
   for (const QString& path : paths) {
     setAddItem(path, path, FriendlyName(path, friendlyNames()));
-    PlAddEntry();
+    addEntry();
   }
 }
 
-void MediaAdder::AddCommandLine(const QString& argument) {
+void MediaAdder::addCommandLine(const QString& argument) {
   QString path = argument;
   // The playlist outlives the current folder: a relative path would point
   // elsewhere once saved and read back at the next start.
@@ -115,14 +115,14 @@ void MediaAdder::AddCommandLine(const QString& argument) {
     path = QFileInfo(path).absoluteFilePath();
   }
   setAddItem(QString::fromUtf8(kCommandLineName), path, FriendlyName(path, friendlyNames()));
-  PlAddEntry();
+  addEntry();
   Playlist& playlist = m_playlist;
   m_scanner.then([&playlist] { playlist.setCurrentEntry(1); });
 }
 
-void MediaAdder::AddStartFile(const QString& startFile) {
+void MediaAdder::addStartFile(const QString& startFile) {
   setAddItem(startFile, startFile, FriendlyName(startFile, friendlyNames()));
-  PlAddEntry();
+  addEntry();
 }
 
 void MediaAdder::whenIdle(std::function<void()> step) {

@@ -1,7 +1,7 @@
 #pragma once
 // Every way of adding media ends here: the open-file dialog, the folder
 // dialog, dropped files and folders, the command line and the start file.
-// The item being added travels in AddName, AddPath and AddTitle; PlAddEntry
+// The item being added travels in addName, addPath and addTitle; addEntry
 // appends a file, reads a playlist file or scans a folder. Everything that
 // changes the playlist goes through the FolderScanner, so adds made while a
 // folder is being scanned wait for it and keep their order. Work queued there
@@ -37,12 +37,12 @@ class MediaAdder {
 
   explicit MediaAdder(AddContext context);
 
-  // The item PlAddEntry adds: its file title ("" = nothing to add), its full
+  // The item addEntry adds: its file title ("" = nothing to add), its full
   // path, its display name.
   void setAddItem(const QString& name, const QString& path, const QString& title);
-  const QString& AddName() const { return m_addName; }
-  const QString& AddPath() const { return m_addPath; }
-  const QString& AddTitle() const { return m_addTitle; }
+  const QString& addName() const { return m_addName; }
+  const QString& addPath() const { return m_addPath; }
+  const QString& addTitle() const { return m_addTitle; }
 
   // Adds the item: a folder is scanned with the ValidExt setting as it is
   // now; a path ending in ".m3u" or ".pls" (any case) is read as a playlist
@@ -50,34 +50,34 @@ class MediaAdder {
   // file that does not exist (playing it marks it not found), with
   // " (picture)" added to the title of a picture, and the current entry 1 when it was 0.
   // The entry count is published in every case.
-  void PlAddEntry();
+  void addEntry();
 
-  // The open-file dialog: fills the item, or leaves AddName empty on cancel.
+  // The open-file dialog: fills the item, or leaves addName empty on cancel.
   // The filter chosen last is offered again for the rest of the run; the
   // chosen folder becomes the Path setting, written at once.
-  void AskMediaFile();
+  void askMediaFile();
   // The folder dialog, then a scan of the chosen tree into the playlist.
-  void AddFromDir();
+  void addFromDir();
 
   // Command 13: the open-file dialog; then the playlist holds only the
   // chosen item and it plays. Cancel changes nothing.
-  void OpenAndPlay();
+  void openAndPlay();
   // The same with `path` (a file, folder, playlist or address) instead of
   // the dialog's choice.
-  void OpenAndPlayPath(const QString& path);
-  // Command 23: the open-file dialog, then PlAddEntry.
-  void AddFile();
+  void openAndPlayPath(const QString& path);
+  // Command 23: the open-file dialog, then addEntry.
+  void addFile();
   // Command 24.
-  void AddFolder() { AddFromDir(); }
+  void addFolder() { addFromDir(); }
 
   // Files and folders dropped on the window, added in the order given.
-  void AddDropped(const QStringList& paths);
+  void addDropped(const QStringList& paths);
 
   // Start-up: the command-line argument (a relative path is taken from the
   // current folder), then the current entry 1.
-  void AddCommandLine(const QString& argument);
+  void addCommandLine(const QString& argument);
   // Start-up in start mode 2: the configured start file or folder.
-  void AddStartFile(const QString& startFile);
+  void addStartFile(const QString& startFile);
 
   // Runs `step` once the adds asked for so far are done (at once when none
   // is pending); start-up uses it to start playing after a folder scan.

@@ -32,7 +32,7 @@ FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter
   return request;
 }
 
-void PlaylistDialogs::PlLoad() {
+void PlaylistDialogs::loadPlaylist() {
   const QString file = m_dialogs.openFile(request(kLoadTitle, kLoadFilter)).path;
   if (file.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(file));
@@ -50,7 +50,7 @@ void PlaylistDialogs::PlLoad() {
   });
 }
 
-QString PlaylistDialogs::SaveTarget(const QString& typed) {
+QString PlaylistDialogs::saveTarget(const QString& typed) {
   if (typed.endsWith(QLatin1String(".pls"), Qt::CaseInsensitive) ||
       typed.endsWith(QLatin1String(".m3u"), Qt::CaseInsensitive)) {
     return typed;
@@ -58,19 +58,19 @@ QString PlaylistDialogs::SaveTarget(const QString& typed) {
   return typed + QLatin1String(".m3u");
 }
 
-QString PlaylistDialogs::ReplaceQuestion(const QString& file) {
+QString PlaylistDialogs::replaceQuestion(const QString& file) {
   return QStringLiteral("%1 已存在。\n要替换它吗？").arg(file);
 }
 
-void PlaylistDialogs::PlSave() {
+void PlaylistDialogs::savePlaylist() {
   const QString typed = m_dialogs.saveFile(request(kSaveTitle, kSaveFilter)).path;
   if (typed.isEmpty()) return;
   WritePathSetting(m_store, m_settings, GetDirPart(typed));
 
-  const QString file = SaveTarget(typed);
+  const QString file = saveTarget(typed);
   // The dialog asked about the name as typed; a file under the completed
   // name is replaced only when the user agrees.
-  if (file != typed && QFileInfo::exists(file) && !m_dialogs.confirm(ReplaceQuestion(file))) {
+  if (file != typed && QFileInfo::exists(file) && !m_dialogs.confirm(replaceQuestion(file))) {
     return;
   }
   if (WritePL(m_playlist, file, &m_dialogs)) {

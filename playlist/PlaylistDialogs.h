@@ -31,16 +31,16 @@ class PlaylistDialogs {
   // Asks for a playlist file and reads it into the playlist: cleared first
   // when ClearPLFirst is 1, played from entry 1 when AutoPlay is 1. Runs
   // after a folder scan in progress. Cancel changes nothing.
-  void PlLoad();
-  // Asks for a file name and writes the playlist there (see SaveTarget); the
+  void loadPlaylist();
+  // Asks for a file name and writes the playlist there (see saveTarget); the
   // playlist's title becomes the file's friendly name. Cancel changes nothing.
-  void PlSave();
+  void savePlaylist();
 
   // The file a typed name is saved as: a name ending in ".pls" or ".m3u"
   // (any case) as typed, anything else with ".m3u" appended.
-  static QString SaveTarget(const QString& typed);
+  static QString saveTarget(const QString& typed);
   // The question asked before an existing file is replaced.
-  static QString ReplaceQuestion(const QString& file);
+  static QString replaceQuestion(const QString& file);
 
  private:
   // A dialog request with the given texts, filter 1 and the last folder used.

@@ -48,10 +48,10 @@ void BM_LoadTagCoverJpeg1000(benchmark::State& state) {
   kd::CoverArt cover;
   cover.setSkinSink(&skin);
   for (auto _ : state) {
-    cover.PlaylistCleared();  // forget the picture, so it is loaded every time
-    cover.LoadTagCover(folder.path, QStringLiteral("The Artist"), QStringLiteral("The Album"));
+    cover.playlistCleared();  // forget the picture, so it is loaded every time
+    cover.loadTagCover(folder.path, QStringLiteral("The Artist"), QStringLiteral("The Album"));
   }
-  if (cover.LastCover().isEmpty()) state.SkipWithError("cover not found");
+  if (cover.lastCover().isEmpty()) state.SkipWithError("cover not found");
 }
 BENCHMARK(BM_LoadTagCoverJpeg1000)->Unit(benchmark::kMillisecond);
 
@@ -64,7 +64,7 @@ void BM_LoadTagCoverNoPicture(benchmark::State& state) {
   kd::CoverArt cover;
   cover.setSkinSink(&skin);
   for (auto _ : state) {
-    cover.LoadTagCover(folder.path, QStringLiteral("Nobody"), QStringLiteral("Nothing"));
+    cover.loadTagCover(folder.path, QStringLiteral("Nobody"), QStringLiteral("Nothing"));
   }
   kd::SetProgramFolderOverride(QString());
 }

@@ -97,7 +97,7 @@ void BM_DropFolderTree(benchmark::State& state) {
     MediaAdder adder({*playlist, settings, store, scanner, dialogs, [] {}});
     QEventLoop loop;
     QObject::connect(&scanner, &FolderScanner::finished, &loop, &QEventLoop::quit);
-    adder.AddDropped({tree});
+    adder.addDropped({tree});
     if (scanner.isBusy()) loop.exec();
     if (playlist->count() != kFiles) state.SkipWithError("entries missing");
     state.PauseTiming();

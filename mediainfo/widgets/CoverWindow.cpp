@@ -13,7 +13,7 @@ CoverWindow::CoverWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Vexo 播放器 视屏播放窗口"));
   m_cover = new CoverPicture(this);
   resize(kInitialSide, kInitialSide);
-  m_cover->setGeometry(CoverRect(size()));
+  m_cover->setGeometry(coverRect(size()));
 }
 
 void CoverWindow::loadLastCover(const QString& lastCover) {
@@ -37,7 +37,7 @@ QRect CoverWindow::coverGeometry() const {
   return m_cover->geometry();
 }
 
-QRect CoverWindow::CoverRect(QSize inner) {
+QRect CoverWindow::coverRect(QSize inner) {
   const int width = std::max(inner.width(), 0);
   const int height = std::max(inner.height(), 0);
   const int side = std::min(width, height);
@@ -48,7 +48,7 @@ QRect CoverWindow::CoverRect(QSize inner) {
 
 void CoverWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  m_cover->setGeometry(CoverRect(event->size()));
+  m_cover->setGeometry(coverRect(event->size()));
 }
 
 }  // namespace kd

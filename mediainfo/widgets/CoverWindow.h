@@ -26,7 +26,7 @@ class CoverWindow : public QWidget {
   QRect coverGeometry() const;
 
   // The square, centred place of the picture area in an inner area of `inner`.
-  static QRect CoverRect(QSize inner);
+  static QRect coverRect(QSize inner);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -106,10 +106,10 @@ TEST_F(CoverArtTest, TagNamesAreFoundWithoutRegardToCaseAndLaterRulesWin) {
     for (const QString& name : c.files) writePicture(folder + name, Qt::red);
     const QString expected =
         c.playlist ? plCover : writePicture(folder + c.files.last(), Qt::green);
-    cover.PlaylistCleared();
+    cover.playlistCleared();
     places.take();
-    cover.LoadTagCover(n % 2 ? folder : folder.chopped(1), c.artist, c.album);
-    EXPECT_EQ(cover.LastCover(), expected);
+    cover.loadTagCover(n % 2 ? folder : folder.chopped(1), c.artist, c.album);
+    EXPECT_EQ(cover.lastCover(), expected);
     EXPECT_EQ(places.take(), c.playlist ? "skin #ffff00" : "skin #00ff00");
   }
 }
@@ -117,13 +117,13 @@ TEST_F(CoverArtTest, TagNamesAreFoundWithoutRegardToCaseAndLaterRulesWin) {
 TEST_F(CoverArtTest, WithoutAnyPictureTheDefaultShowsElseTheCoverIsCleared) {
   writePicture(music + "Other.jpg");
   const QString fallback = writePicture(program + "NoCover.BMP", Qt::gray);
-  EXPECT_EQ(CoverArt::DefaultPicture(), fallback);
+  EXPECT_EQ(CoverArt::defaultPicture(), fallback);
   places.skinShowsCover = false;
-  cover.LoadTagCover(music, "Artist", "Album");
-  EXPECT_EQ(cover.LastCover(), fallback);
+  cover.loadTagCover(music, "Artist", "Album");
+  EXPECT_EQ(cover.lastCover(), fallback);
   ASSERT_TRUE(QFile::remove(fallback));
-  cover.LoadTagCover(music, "Artist", "Album");
-  EXPECT_EQ(cover.LastCover(), QString());
+  cover.loadTagCover(music, "Artist", "Album");
+  EXPECT_EQ(cover.lastCover(), QString());
   EXPECT_EQ(places.take(),
             "skin #a0a0a4, window #a0a0a4, window shown, "
             "skin cleared, window cleared, window hidden");
@@ -131,27 +131,27 @@ TEST_F(CoverArtTest, WithoutAnyPictureTheDefaultShowsElseTheCoverIsCleared) {
 
 TEST_F(CoverArtTest, TheSamePathIsNotLoadedAgainUntilThePlaylistIsCleared) {
   const QString path = writePicture(music + "a.jpg", Qt::red);
-  cover.LoadCover(path);
+  cover.loadCover(path);
   writePicture(path, Qt::green);  // the file changes on disk
-  cover.LoadCover(path);
-  cover.PlaylistCleared();
-  EXPECT_EQ(cover.LastCover(), QString());
-  cover.LoadCover(path);
+  cover.loadCover(path);
+  cover.playlistCleared();
+  EXPECT_EQ(cover.lastCover(), QString());
+  cover.loadCover(path);
   EXPECT_EQ(places.take(), "skin #ff0000, skin cleared, window cleared, skin #00ff00");
 }
 
 TEST_F(CoverArtTest, NonPicturesUndecodablePicturesAndOpenPreferencesChangeNothing) {
   const QString shown = writePicture(music + "a.jpg");
-  cover.LoadCover(shown);
-  cover.LoadCover(dir.write("list.m3u", "song.mp3\r\n"));
-  cover.LoadCover(dir.write("song.mp3", QByteArray(512, '\0')));
-  cover.LoadCover(dir.write("broken.jpg", QByteArray(300, 'x')));
-  cover.LoadCover(dir.write("huge.bmp", QByteArray("BM") + QByteArray(52, '\xff')));
+  cover.loadCover(shown);
+  cover.loadCover(dir.write("list.m3u", "song.mp3\r\n"));
+  cover.loadCover(dir.write("song.mp3", QByteArray(512, '\0')));
+  cover.loadCover(dir.write("broken.jpg", QByteArray(300, 'x')));
+  cover.loadCover(dir.write("huge.bmp", QByteArray("BM") + QByteArray(52, '\xff')));
   prefsVisible = true;
-  cover.LoadCover(writePicture(music + "b.jpg"));
-  cover.LoadCover(QString());
-  cover.LoadTagCover(music, "", "b");
-  EXPECT_EQ(cover.LastCover(), shown);
+  cover.loadCover(writePicture(music + "b.jpg"));
+  cover.loadCover(QString());
+  cover.loadTagCover(music, "", "b");
+  EXPECT_EQ(cover.lastCover(), shown);
   EXPECT_EQ(places.take(), "skin #ff0000");
 }
 
@@ -160,10 +160,10 @@ TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPictureAndMissingNamesClear) {
   const QString front = writePicture(music + "Front.Jpg");
   for (const QString& missing : {music + "gone.jpg", QString(), music + "back"}) {
     SCOPED_TRACE(qPrintable(missing));
-    cover.LoadCover(music + "front");
-    EXPECT_EQ(cover.LastCover(), front);
-    cover.LoadCover(missing);
-    EXPECT_EQ(cover.LastCover(), QString());
+    cover.loadCover(music + "front");
+    EXPECT_EQ(cover.lastCover(), front);
+    cover.loadCover(missing);
+    EXPECT_EQ(cover.lastCover(), QString());
     EXPECT_EQ(places.take(),
               "skin #ff0000, window #ff0000, window shown, "
               "skin cleared, window cleared, window hidden");
@@ -171,14 +171,14 @@ TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPictureAndMissingNamesClear) {
 }
 
 TEST_F(CoverArtTest, CoverWindowIsFilledAndShownOnlyWhenTheSkinShowsNoCover) {
-  cover.LoadCover(writePicture(music + "a.jpg", Qt::red));
+  cover.loadCover(writePicture(music + "a.jpg", Qt::red));
   places.skinShowsCover = false;
-  cover.LoadCover(writePicture(music + "b.jpg", Qt::blue));
+  cover.loadCover(writePicture(music + "b.jpg", Qt::blue));
   EXPECT_EQ(places.take(), "skin #ff0000, skin #0000ff, window #0000ff, window shown");
 }
 
 TEST_F(CoverArtTest, SelectCoverAsksWithTheDialogsTextsAndRemembersTheChoice) {
-  cover.SelectCover();
+  cover.selectCover();
   ASSERT_EQ(dialogs.requests.size(), 1);
   const FileDialogRequest& first = dialogs.requests.at(0);
   EXPECT_EQ(first.title, "Select Cover");
@@ -189,9 +189,9 @@ TEST_F(CoverArtTest, SelectCoverAsksWithTheDialogsTextsAndRemembersTheChoice) {
   EXPECT_EQ(places.take(), "");  // cancel does nothing
 
   dialogs.answer = writePicture(music + "chosen.bmp", Qt::green);
-  cover.SelectCover();
-  EXPECT_EQ(cover.LastCover(), dialogs.answer);
-  cover.SelectCover();
+  cover.selectCover();
+  EXPECT_EQ(cover.lastCover(), dialogs.answer);
+  cover.selectCover();
   EXPECT_EQ(dialogs.requests.at(2).fileName, dialogs.answer);
 }
 

@@ -86,19 +86,19 @@ TEST(CoverWindowHost, CreatesTheWindowWhenNeededAndAfreshAfterItIsClosed) {
   host.hideCoverWindow();
   EXPECT_EQ(host.window(), nullptr);  // nothing to clear or hide brings it into being
 
-  cover.LoadCover(writePicture(dir.path() + "a.bmp", Qt::magenta));
+  cover.loadCover(writePicture(dir.path() + "a.bmp", Qt::magenta));
   ASSERT_NE(host.window(), nullptr);
   EXPECT_TRUE(host.window()->isVisible());
   EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::magenta));
   // Hiding keeps the window and its picture.
   QPointer<CoverWindow> first = host.window();
-  cover.ToggleCoverWindow();
+  cover.toggleCoverWindow();
   EXPECT_FALSE(host.isCoverWindowVisible());
-  cover.ToggleCoverWindow();
+  cover.toggleCoverWindow();
   EXPECT_TRUE(host.isCoverWindowVisible());
   EXPECT_EQ(host.window(), first.data());
   EXPECT_EQ(centreColour(first->picture()), QColor(Qt::magenta));
-  cover.LoadCover(dir.path() + "gone.bmp");
+  cover.loadCover(dir.path() + "gone.bmp");
   EXPECT_FALSE(host.isCoverWindowVisible());
   EXPECT_TRUE(first->picture().isNull());
 

@@ -30,8 +30,8 @@ namespace kd::test {
 
 class RecordingCovers : public CoverHooks {
  public:
-  void LoadCover(const QString& path) override { calls.append("cover " + path); }
-  void LoadTagCover(const QString& dir, const QString& artist, const QString& album) override {
+  void loadCover(const QString& path) override { calls.append("cover " + path); }
+  void loadTagCover(const QString& dir, const QString& artist, const QString& album) override {
     calls.append("tag " + dir + "|" + artist + "|" + album);
   }
   QStringList calls;

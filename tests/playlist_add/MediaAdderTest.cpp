@@ -16,7 +16,7 @@ TEST_F(MediaAdderTest, DropsAreAddedInDropOrderFoldersScannedWhateverTheirName) 
   playlist.setCurrentEntry(0);
   QList<int> counts;
   QObject::connect(&playlist, &Playlist::countChanged, [&counts](int n) { counts << n; });
-  adder.AddDropped({d + "03 - Third_One.mp3", d + "cover.jpg", d + "notes.txt.missing"});
+  adder.addDropped({d + "03 - Third_One.mp3", d + "cover.jpg", d + "notes.txt.missing"});
   EXPECT_FALSE(scanner.isBusy());  // no folder: everything happened at once
   EXPECT_EQ(Names(playlist), QStringList({"Third One", "cover (picture)", "notes txt missing"}));
   EXPECT_EQ(counts, QList<int>({1, 2, 3}));
@@ -24,7 +24,7 @@ TEST_F(MediaAdderTest, DropsAreAddedInDropOrderFoldersScannedWhateverTheirName) 
 
   playlist.clear();
   settings.ValidExt = QStringLiteral("mp3");
-  adder.AddDropped({d + "loose.ogg", d + "album.m3u", d + "after.mp3"});
+  adder.addDropped({d + "loose.ogg", d + "album.m3u", d + "after.mp3"});
   // The file after the folder waits for the scan.
   EXPECT_TRUE(scanner.isBusy());
   ASSERT_TRUE(waitIdle());
@@ -39,19 +39,19 @@ TEST_F(MediaAdderTest, FolderAddsReadTheExtensionListOfTheMoment) {
   Touch(dir, {"m/a.mp3", "m/sub/b.ogg"});
   int published = 0;
   QObject::connect(&playlist, &Playlist::countChanged, [&published](int) { ++published; });
-  adder.AddFromDir();  // cancelled: nothing to scan, nothing changes
+  adder.addFromDir();  // cancelled: nothing to scan, nothing changes
   EXPECT_EQ(dialogs.requests.value(0).title, "选择播放文件所在目录:");
   EXPECT_FALSE(scanner.isBusy());
   EXPECT_EQ(published, 0);
 
   settings.ValidExt = QStringLiteral("ogg");
   dialogs.answer(dir.path() + "m/");
-  adder.AddFromDir();
+  adder.addFromDir();
   settings.ValidExt = QStringLiteral("mp3");  // a later change does not reach the scan
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(Names(playlist), QStringList({"b"}));
 
-  adder.AddDropped({dir.path() + "m"});
+  adder.addDropped({dir.path() + "m"});
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(Paths(playlist), QStringList({dir.path() + "m/sub/b.ogg", dir.path() + "m/a.mp3"}));
   EXPECT_TRUE(plays.isEmpty());
@@ -61,7 +61,7 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
   Touch(dir, {"music/x.jpg"});
   settings.Path = QStringLiteral("/start/");
   dialogs.answer(dir.path() + "music/x.jpg", 4);
-  adder.AddFile();
+  adder.addFile();
   ASSERT_EQ(dialogs.requests.size(), 1);
   const FileDialogRequest& first = dialogs.requests[0];
   EXPECT_EQ(first.title, "打开播放文件");
@@ -81,7 +81,7 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
   // neither adds nor changes what is remembered.
   int published = 0;
   QObject::connect(&playlist, &Playlist::countChanged, [&published](int) { ++published; });
-  adder.AddFile();
+  adder.addFile();
   EXPECT_EQ(dialogs.requests[1].filterIndex, 4);
   EXPECT_EQ(dialogs.requests[1].initialFolder, dir.path() + "music/");
   EXPECT_EQ(playlist.count(), 1);
@@ -91,7 +91,7 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
   dir.write("lists/a.m3u", "one.mp3\r\nsub\\two.mp3\r\n");
   settings.ClearPLFirst = 1;
   dialogs.answer(dir.path() + "lists/a.m3u", 6);
-  adder.AddFile();
+  adder.addFile();
   EXPECT_EQ(dialogs.requests[2].filterIndex, 4);
   EXPECT_EQ(Paths(playlist), QStringList({dir.path() + "music/x.jpg", dir.path() + "lists/one.mp3",
                                           dir.path() + "lists/sub/two.mp3"}));
@@ -100,22 +100,22 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
 
 TEST_F(MediaAdderTest, OpenAndPlayWaitsForARunningScan) {
   playlist.append({"old", "/old.mp3"});
-  adder.OpenAndPlay();  // cancelled
+  adder.openAndPlay();  // cancelled
   EXPECT_EQ(playlist.count(), 1);
   EXPECT_TRUE(plays.isEmpty());
 
   Touch(dir, {"big/a.mp3", "big/b.mp3", "big/c/d.mp3"});
   playlist.setCurrentEntry(0);
-  adder.AddDropped({dir.path() + "big"});
+  adder.addDropped({dir.path() + "big"});
   dialogs.answer(dir.path() + "chosen.mp3");
-  adder.OpenAndPlay();  // clears, adds and plays only after the scan
+  adder.openAndPlay();  // clears, adds and plays only after the scan
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(Paths(playlist), QStringList({dir.path() + "chosen.mp3"}));
   EXPECT_EQ(plays, QList<QStringList>({{dir.path() + "chosen.mp3"}}));
   EXPECT_EQ(playlist.currentEntry(), 1);
 
   // Start-up plays once the command line's folder is in.
-  adder.AddCommandLine(dir.path() + "big");
+  adder.addCommandLine(dir.path() + "big");
   EXPECT_TRUE(scanner.isBusy());
   adder.whenIdle([this] { plays.append(Paths(playlist)); });
   ASSERT_TRUE(waitIdle());
@@ -126,35 +126,35 @@ TEST_F(MediaAdderTest, OpenAndPlayWaitsForARunningScan) {
 TEST_F(MediaAdderTest, StartUpItems) {
   Touch(dir, {"start/s.mp3"});
   playlist.setCurrentEntry(0);
-  adder.AddStartFile(dir.path() + "start/01 - s.mp3");
+  adder.addStartFile(dir.path() + "start/01 - s.mp3");
   EXPECT_EQ(Names(playlist), QStringList({"s"}));  // a missing file is added all the same
 
-  adder.AddStartFile(QString());  // nothing configured
+  adder.addStartFile(QString());  // nothing configured
   EXPECT_EQ(playlist.count(), 1);
 
   // A relative argument is taken from the current folder.
   const QString before = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir.path() + "start"));
   playlist.setCurrentEntry(5);
-  adder.AddCommandLine(QStringLiteral("s.mp3"));
+  adder.addCommandLine(QStringLiteral("s.mp3"));
   QDir::setCurrent(before);
   EXPECT_EQ(playlist.entries().last(),
             (PlaylistEntry{"s", QFileInfo(dir.path() + "start/s.mp3").absoluteFilePath()}));
   EXPECT_EQ(playlist.currentEntry(), 1);
 
-  adder.AddCommandLine(QStringLiteral("http://radio.example/live"));
+  adder.addCommandLine(QStringLiteral("http://radio.example/live"));
   EXPECT_EQ(playlist.entries().last().path, "http://radio.example/live");
 }
 
 TEST_F(MediaAdderTest, EveryAddStopsAtTheCap) {
   Touch(dir, {"t/1.mp3", "t/2.mp3", "t/3.mp3", "t/4.mp3"});
   playlist.appendBatch(QList<PlaylistEntry>(Playlist::kMaxEntries - 2, {"x", "/x"}));
-  adder.AddDropped({dir.path() + "t"});
+  adder.addDropped({dir.path() + "t"});
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(playlist.count(), Playlist::kMaxEntries);
   EXPECT_EQ(playlist.entries().last().path, dir.path() + "t/2.mp3");
 
-  adder.AddDropped({dir.path() + "t/3.mp3", dir.path() + "t"});
+  adder.addDropped({dir.path() + "t/3.mp3", dir.path() + "t"});
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(playlist.count(), Playlist::kMaxEntries);
 }
@@ -166,7 +166,7 @@ TEST_F(MediaAdderTest, ScanIsBusyUntilFinished) {
   QList<bool> busyAtBatch;
   QObject::connect(&playlist, &Playlist::countChanged,
                    [&](int) { busyAtBatch << scanner.isBusy(); });
-  adder.AddDropped({dir.path() + "many"});
+  adder.addDropped({dir.path() + "many"});
   EXPECT_TRUE(scanner.isBusy());
   EXPECT_EQ(playlist.count(), 0);  // nothing arrives before the event loop runs
   ASSERT_TRUE(waitIdle());
@@ -179,7 +179,7 @@ TEST_F(MediaAdderTest, ScanIsBusyUntilFinished) {
 
 TEST_F(MediaAdderTest, CancelEndsTheScanAndDropsQueuedWork) {
   Touch(dir, {"c/a.mp3", "c/b/c.mp3"});
-  adder.AddDropped({dir.path() + "c", dir.path() + "later.mp3"});
+  adder.addDropped({dir.path() + "c", dir.path() + "later.mp3"});
   adder.whenIdle([this] { plays.append(Paths(playlist)); });
   scanner.cancel();
   EXPECT_TRUE(scanner.isBusy());  // until the scan's thread has ended
@@ -189,7 +189,7 @@ TEST_F(MediaAdderTest, CancelEndsTheScanAndDropsQueuedWork) {
   EXPECT_FALSE(Paths(playlist).contains(dir.path() + "later.mp3"));
 
   // The scanner works again afterwards.
-  adder.AddDropped({dir.path() + "c"});
+  adder.addDropped({dir.path() + "c"});
   ASSERT_TRUE(waitIdle());
   EXPECT_TRUE(Paths(playlist).contains(dir.path() + "c/b/c.mp3"));
 }

@@ -14,7 +14,7 @@ TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunning
   settings.Path = QStringLiteral("/was/");
   playlist.append({"kept", "/kept.mp3"});
 
-  listDialogs.PlLoad();  // cancelled: nothing changes
+  listDialogs.loadPlaylist();  // cancelled: nothing changes
   ASSERT_EQ(dialogs.requests.size(), 1);
   const FileDialogRequest& request = dialogs.requests[0];
   EXPECT_EQ(request.title, "载入播放列表");
@@ -25,7 +25,7 @@ TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunning
   EXPECT_EQ(storedPath(), "<missing>");
 
   dialogs.answer(dir.path() + "lists/Road_Trip.m3u", 2);
-  listDialogs.PlLoad();
+  listDialogs.loadPlaylist();
   EXPECT_EQ(dialogs.requests[1].filterIndex, 1);  // not remembered here
   EXPECT_EQ(Paths(playlist), QStringList({"/kept.mp3", dir.path() + "lists/a.mp3"}));
   EXPECT_EQ(playlist.title(), "Road Trip");
@@ -38,9 +38,9 @@ TEST_F(PlaylistDialogsTest, LoadAppendsOrClearsFirstAndPlaysWhenSetAfterARunning
   settings.ClearPLFirst = 1;
   settings.AutoPlay = 1;
   playlist.setCurrentEntry(3);
-  adder.AddDropped({dir.path() + "tree"});
+  adder.addDropped({dir.path() + "tree"});
   dialogs.answer(dir.path() + "x.pls");
-  listDialogs.PlLoad();
+  listDialogs.loadPlaylist();
   ASSERT_TRUE(waitIdle());
   const QStringList loaded = {dir.path() + "two.mp3", dir.path() + "one.mp3"};
   EXPECT_EQ(Paths(playlist), loaded);
@@ -52,7 +52,7 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
   playlist.append({"a", dir.path() + "a.mp3"});
   settings.Path = QStringLiteral("/was/");
 
-  listDialogs.PlSave();  // cancelled
+  listDialogs.savePlaylist();  // cancelled
   ASSERT_EQ(dialogs.requests.size(), 1);
   const FileDialogRequest& request = dialogs.requests[0];
   EXPECT_EQ(request.title, "保存播放列表");
@@ -65,9 +65,9 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
   dialogs.answer(dir.path() + "Mix_Tape");
   dialogs.answer(dir.path() + "B.PLS");
   dialogs.answer(dir.path() + "c.M3U");
-  listDialogs.PlSave();
-  listDialogs.PlSave();
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
+  listDialogs.savePlaylist();
+  listDialogs.savePlaylist();
   EXPECT_EQ(TempDir::read(dir.path() + "Mix_Tape.m3u"), "a.mp3\r\n");
   EXPECT_FALSE(QFile::exists(dir.path() + "Mix_Tape"));
   EXPECT_TRUE(TempDir::read(dir.path() + "B.PLS").startsWith("[playlist]\r\nFile1=a.mp3\r\n"));
@@ -78,12 +78,12 @@ TEST_F(PlaylistDialogsTest, SaveNameRules) {
 
   settings.FriendlyNames = 0;
   dialogs.answer(dir.path() + "d");
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
   EXPECT_EQ(playlist.title(), "d.m3u");
 
   // A failed save (a path through a file) says so and keeps the title.
   dialogs.answer(dir.path() + "d.m3u/x.m3u");
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
   EXPECT_EQ(dialogs.messages, QStringList({"不能编写播放列表，文件可能是只读的！"}));
   EXPECT_EQ(playlist.title(), "d.m3u");
 }
@@ -94,7 +94,7 @@ TEST_F(PlaylistDialogsTest, CompletedNameIsReplacedOnlyWhenConfirmed) {
 
   dialogs.answer(dir.path() + "keep");
   dialogs.confirmAnswers << false;
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
   ASSERT_EQ(dialogs.questions.size(), 1);
   EXPECT_TRUE(dialogs.questions[0].contains(target));
   EXPECT_EQ(TempDir::read(target), "old.mp3\r\n");
@@ -102,12 +102,12 @@ TEST_F(PlaylistDialogsTest, CompletedNameIsReplacedOnlyWhenConfirmed) {
 
   dialogs.answer(dir.path() + "keep");
   dialogs.confirmAnswers << true;
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
   EXPECT_EQ(TempDir::read(target), "/new.mp3\r\n");
   EXPECT_EQ(playlist.title(), "keep");
 
   // A name typed in full was the dialog's own question.
   dialogs.answer(target);
-  listDialogs.PlSave();
+  listDialogs.savePlaylist();
   EXPECT_EQ(dialogs.questions.size(), 2);
 }
