@@ -42,7 +42,7 @@ void Application::wire() {
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
 
   m_skin.setHooks({[this] { m_timer.stop(); }, [this] { startTimerWhenActive(); },
-                   SkinController::ImportDialogOf(m_dialogs)});
+                   SkinController::importDialogOf(m_dialogs)});
 
   connect(&m_quitSignals, &QuitSignals::quitRequested, this, [this] { requestQuit(); });
   // The session's end, or anything else that ends the event loop.
@@ -65,7 +65,7 @@ void Application::requestQuit() {
 }
 
 void Application::loadSkin(const QString& name, bool importFlag) {
-  m_skin.LoadSkin(name, importFlag);
+  m_skin.loadSkin(name, importFlag);
 }
 
 void Application::selectSkin() {
@@ -108,53 +108,53 @@ int Application::twipsPerPixel() const {
 
 // --- what the window reports ------------------------------------------------
 
-void Application::ButtonUp(int index) {
+void Application::buttonUp(int index) {
   m_commands.execute(index);
 }
 
-void Application::KeyTyped(QChar character) {
-  const int code = CommandForKey(character, m_window->KeyMap());
+void Application::keyTyped(QChar character) {
+  const int code = CommandForKey(character, m_window->keyMap());
   if (code > 0) m_commands.execute(code);
 }
 
-void Application::LabelClicked(int index) {
+void Application::labelClicked(int index) {
   if (index == kLabelTime) m_modes.toggleTimeDirection();
   if (index == kLabelTitle) m_commands.execute(Command::ShowInfo);
 }
 
-void Application::PressKnob(int index, bool horizontal) {
+void Application::pressKnob(int index, bool horizontal) {
   m_sliders.pressKnob(index, horizontal);
 }
-void Application::MoveKnob(int index, float value) {
+void Application::moveKnob(int index, float value) {
   m_sliders.moveKnob(index, value);
 }
-void Application::ReleaseKnob(int index) {
+void Application::releaseKnob(int index) {
   m_sliders.releaseKnob(index);
 }
-void Application::DoubleClickKnob(int index) {
+void Application::doubleClickKnob(int index) {
   m_sliders.doubleClickKnob(index);
 }
 
-void Application::PlaylistDoubleClicked(int row) {
+void Application::playlistDoubleClicked(int row) {
   m_commands.execute(Command::PlayEntry, row + 1);
 }
 
-void Application::PlaylistDeletePressed() {
+void Application::playlistDeletePressed() {
   m_commands.execute(Command::RemoveSelected);
 }
-void Application::CoverDoubleClicked() {
+void Application::coverDoubleClicked() {
   m_cover.selectCover();
 }
-void Application::FilesDropped(const QStringList& paths) {
+void Application::filesDropped(const QStringList& paths) {
   m_adder.addDropped(paths);
 }
-void Application::PopupRequested(QPoint globalPos) {
+void Application::popupRequested(QPoint globalPos) {
   showPopup(globalPos);
 }
-void Application::CloseRequested() {
+void Application::closeRequested() {
   requestQuit();
 }
-void Application::Activated() {
+void Application::activated() {
   applyOnTop();
 }
 

@@ -83,20 +83,20 @@ class Application : public QObject, private SkinWindowHandler {
   int twipsPerPixel() const;
 
   // SkinWindowHandler
-  void ButtonUp(int index) override;
-  void KeyTyped(QChar character) override;
-  void LabelClicked(int index) override;
-  void PressKnob(int index, bool horizontal) override;
-  void MoveKnob(int index, float value) override;
-  void ReleaseKnob(int index) override;
-  void DoubleClickKnob(int index) override;
-  void PlaylistDoubleClicked(int row) override;
-  void PlaylistDeletePressed() override;
-  void CoverDoubleClicked() override;
-  void FilesDropped(const QStringList& paths) override;
-  void PopupRequested(QPoint globalPos) override;
-  void CloseRequested() override;
-  void Activated() override;
+  void buttonUp(int index) override;
+  void keyTyped(QChar character) override;
+  void labelClicked(int index) override;
+  void pressKnob(int index, bool horizontal) override;
+  void moveKnob(int index, float value) override;
+  void releaseKnob(int index) override;
+  void doubleClickKnob(int index) override;
+  void playlistDoubleClicked(int row) override;
+  void playlistDeletePressed() override;
+  void coverDoubleClicked() override;
+  void filesDropped(const QStringList& paths) override;
+  void popupRequested(QPoint globalPos) override;
+  void closeRequested() override;
+  void activated() override;
 
   QString m_commandLine;
   Settings m_settings;

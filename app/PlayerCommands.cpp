@@ -53,7 +53,7 @@ void PlayerCommands::execute(int code, const CommandArgument& argument) {
 }
 
 void PlayerCommands::runLink(int code) {
-  const QString link = m_parts.window.SkinLink(code - 100);
+  const QString link = m_parts.window.skinLink(code - 100);
   if (code < kFirstWebLink) {
     m_app.loadSkin(link);
   } else if (const auto url = WebLinkTarget(link)) {
@@ -71,8 +71,8 @@ void PlayerCommands::addHandlers() {
 
   on(Command::Quit, [this](const auto&) { m_app.quit(); });
   on(Command::Hide, [this](const auto&) { m_app.hide(); });
-  on(Command::ToggleHalf, [&window](const auto&) { window.ToggleHalf(); });
-  on(Command::ToggleSmall, [&window](const auto&) { window.ToggleSmall(); });
+  on(Command::ToggleHalf, [&window](const auto&) { window.toggleAlternateSize(); });
+  on(Command::ToggleSmall, [&window](const auto&) { window.toggleSmall(); });
   // The preferences, track information and playlist browser windows do not
   // exist yet; ShowPrefs, ShowInfo and ShowPlaylistBrowser do nothing.
   on(Command::SelectSkin, [this](const auto&) { m_app.selectSkin(); });

@@ -16,7 +16,7 @@ void Application::start() {
   m_window->show();
   initLevels();
   applyDisplaySettings();
-  m_skin.LoadStartSkin(m_settings.Skin);
+  m_skin.loadStartSkin(m_settings.Skin);
   if (m_settings.StartMin == 1) hide();
   openStartItems();
   startTimerWhenActive();

@@ -175,7 +175,7 @@ void ReadKey(const IniStore& store, const SettingKey& key, Settings& settings,
         } else {
           // Lenient, halves to even, and clamped when the value does not fit.
           target =
-              static_cast<T>(std::is_same_v<T, int16_t> ? ReadInt16(*stored) : ReadInt32(*stored));
+              static_cast<T>(std::is_same_v<T, int16_t> ? readInt16(*stored) : readInt32(*stored));
         }
       },
       key.field);

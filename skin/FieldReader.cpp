@@ -18,11 +18,11 @@ bool IsLineBreak(QChar c) {
 
 FieldReader::FieldReader(QString text) : m_text(std::move(text)) {}
 
-bool FieldReader::AtLineEnd() const {
+bool FieldReader::atLineEnd() const {
   return m_pos < m_text.size() && IsLineBreak(m_text[m_pos]);
 }
 
-void FieldReader::ConsumeLineEnd() {
+void FieldReader::consumeLineEnd() {
   if (m_pos >= m_text.size()) return;
   if (m_text[m_pos] == QLatin1Char('\r')) {
     ++m_pos;
@@ -32,14 +32,14 @@ void FieldReader::ConsumeLineEnd() {
   }
 }
 
-QString FieldReader::ReadField() {
-  if (AtEnd()) {
+QString FieldReader::readField() {
+  if (atEnd()) {
     m_pastEnd = true;
     return {};
   }
   const qsizetype n = m_text.size();
   while (m_pos < n && IsBlank(m_text[m_pos])) ++m_pos;
-  if (m_pos < n && m_text[m_pos] == QLatin1Char('"')) return ReadQuoted();
+  if (m_pos < n && m_text[m_pos] == QLatin1Char('"')) return readQuoted();
 
   const qsizetype start = m_pos;
   while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !IsLineBreak(m_text[m_pos])) ++m_pos;
@@ -49,12 +49,12 @@ QString FieldReader::ReadField() {
   if (m_pos < n && m_text[m_pos] == QLatin1Char(',')) {
     ++m_pos;
   } else {
-    ConsumeLineEnd();
+    consumeLineEnd();
   }
   return field;
 }
 
-QString FieldReader::ReadQuoted() {
+QString FieldReader::readQuoted() {
   const qsizetype n = m_text.size();
   ++m_pos;  // the opening quote
   const qsizetype start = m_pos;
@@ -69,28 +69,28 @@ QString FieldReader::ReadQuoted() {
       return field;
     }
   }
-  ConsumeLineEnd();
+  consumeLineEnd();
   return field;
 }
 
-QString FieldReader::ReadLine() {
-  if (AtEnd()) {
+QString FieldReader::readLine() {
+  if (atEnd()) {
     m_pastEnd = true;
     return {};
   }
   const qsizetype start = m_pos;
-  while (m_pos < m_text.size() && !AtLineEnd()) ++m_pos;
+  while (m_pos < m_text.size() && !atLineEnd()) ++m_pos;
   QString line = m_text.mid(start, m_pos - start);
-  ConsumeLineEnd();
+  consumeLineEnd();
   return line;
 }
 
-int32_t FieldReader::ReadInt32() {
-  return kd::ReadInt32(ReadField());
+int32_t FieldReader::readInt32() {
+  return kd::readInt32(readField());
 }
 
-int16_t FieldReader::ReadInt16() {
-  return kd::ReadInt16(ReadField());
+int16_t FieldReader::readInt16() {
+  return kd::readInt16(readField());
 }
 
 }  // namespace kd

@@ -10,10 +10,10 @@
 // file.
 //
 // Some texts take one whole line instead (the skin information, comments):
-// `ReadLine` returns the rest of the current line, which is the whole next
+// `readLine` returns the rest of the current line, which is the whole next
 // line when the previous field ended at a line end.
 //
-// Asking for a field when the text is used up gives "" and sets `PastEnd`.
+// Asking for a field when the text is used up gives "" and sets `pastEnd`.
 
 #include <QString>
 #include <cstdint>
@@ -25,28 +25,28 @@ class FieldReader {
   explicit FieldReader(QString text);
 
   // True when every character has been consumed.
-  bool AtEnd() const { return m_pos >= m_text.size(); }
+  bool atEnd() const { return m_pos >= m_text.size(); }
   // True once a field or line was asked for after the end of the text.
-  bool PastEnd() const { return m_pastEnd; }
+  bool pastEnd() const { return m_pastEnd; }
   // Forgets an earlier read past the end (for callers that check per record).
-  void ClearPastEnd() { m_pastEnd = false; }
+  void clearPastEnd() { m_pastEnd = false; }
 
-  QString ReadField();
+  QString readField();
   // The rest of the current line, verbatim; the line end is consumed.
-  QString ReadLine();
+  QString readLine();
   // A field read leniently as a number (its leading number, else 0), rounded
   // halves to even and clamped into the type's range.
-  int32_t ReadInt32();
-  int16_t ReadInt16();
+  int32_t readInt32();
+  int16_t readInt16();
 
   // Characters not yet consumed; a bound for how many fields can still follow.
-  qsizetype Remaining() const { return m_text.size() - m_pos; }
+  qsizetype remaining() const { return m_text.size() - m_pos; }
 
  private:
-  bool AtLineEnd() const;
+  bool atLineEnd() const;
   // Consumes a line end (CR LF, CR or LF) at the current position, if any.
-  void ConsumeLineEnd();
-  QString ReadQuoted();
+  void consumeLineEnd();
+  QString readQuoted();
 
   QString m_text;
   qsizetype m_pos = 0;

@@ -17,20 +17,20 @@ class ImportCanvases {
  public:
   static constexpr int kCount = 3;
 
-  // `maxSide` bounds the width and height given to Resize; `fill` colours the
+  // `maxSide` bounds the width and height given to resize; `fill` colours the
   // part of a canvas that no picture covers.
   ImportCanvases(PixelBudget& budget, int maxSide, QRgb fill);
 
   // Makes `picture` canvas n (0..2). False when the budget is spent.
-  bool Load(int n, const QImage& picture);
+  bool load(int n, const QImage& picture);
   // Gives canvas n (0..1 in skins, any 0..2 here) the size w x h; what it held
   // stays at the top-left corner. A size without area empties it.
-  void Resize(int n, int w, int h);
+  void resize(int n, int w, int h);
   // Copies the block `source` of canvas 2 into canvas n at `target`.
-  void CopyFromSource(int n, const QRect& source, QPoint target);
+  void copyFromSource(int n, const QRect& source, QPoint target);
 
-  const QImage& Canvas(int n) const { return m_canvas[n]; }
-  void SetFill(QRgb fill) { m_fill = fill | 0xFF000000u; }
+  const QImage& canvas(int n) const { return m_canvas[n]; }
+  void setFill(QRgb fill) { m_fill = fill | 0xFF000000u; }
 
  private:
   PixelBudget& m_budget;

@@ -12,7 +12,7 @@ class PixelBudget {
   explicit PixelBudget(int64_t pixels) : m_left(pixels) {}
 
   // Takes `pixels` from the budget; false (and nothing taken) when it does not hold them.
-  bool Spend(int64_t pixels) {
+  bool spend(int64_t pixels) {
     if (pixels < 0 || pixels > m_left) return false;
     m_left -= pixels;
     return true;

@@ -2,14 +2,14 @@
 
 namespace kd {
 
-void RegionBuilder::BeginRow(int y) {
-  if (m_inRow) CloseRow();
+void RegionBuilder::beginRow(int y) {
+  if (m_inRow) closeRow();
   m_rowY = y;
   m_rowStart = m_rects.size();
   m_inRow = true;
 }
 
-void RegionBuilder::CloseRow() {
+void RegionBuilder::closeRow() {
   m_inRow = false;
   const size_t rowSize = m_rects.size() - m_rowStart;
   if (rowSize == 0) return;
@@ -33,8 +33,8 @@ void RegionBuilder::CloseRow() {
   m_bandBottom = m_rowY + 1;
 }
 
-QRegion RegionBuilder::Finish() {
-  if (m_inRow) CloseRow();
+QRegion RegionBuilder::finish() {
+  if (m_inRow) closeRow();
   QRegion region;
   if (!m_rects.empty()) region.setRects(m_rects.data(), static_cast<int>(m_rects.size()));
   m_rects.clear();

@@ -13,18 +13,18 @@ namespace kd {
 class RegionBuilder {
  public:
   // Room for `rects` rectangles, when the caller knows a bound.
-  void Reserve(size_t rects) { m_rects.reserve(rects); }
+  void reserve(size_t rects) { m_rects.reserve(rects); }
   // Starts row `y`; rows must be given in increasing order.
-  void BeginRow(int y);
+  void beginRow(int y);
   // Adds the run of pixels [left, right) to the current row; runs of a row
   // must come left to right and must not touch or overlap.
-  void AddRun(int left, int right) {
+  void addRun(int left, int right) {
     if (right > left) m_rects.emplace_back(left, m_rowY, right - left, 1);
   }
-  QRegion Finish();
+  QRegion finish();
 
  private:
-  void CloseRow();
+  void closeRow();
 
   std::vector<QRect> m_rects;
   int m_rowY = 0;

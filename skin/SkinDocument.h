@@ -141,7 +141,7 @@ struct SkinDocument {
   QImage mainBitmap;      // null: keep the picture the window shows
   QImage resourceBitmap;  // null: keep the previous resource bitmap
 
-  int16_t CoolFlag = 0;    // hover style: 0 none, 1 border, 2 pressed image
+  int16_t hoverStyle = 0;  // of buttons under the pointer: 0 none, 1 border, 2 pressed image
   int32_t anchorCode = 0;  // read, not applied by the load
   QRgb background = 0;
 

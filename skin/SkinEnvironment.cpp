@@ -4,7 +4,7 @@
 
 namespace kd {
 
-SkinLoadEnvironment SkinLoadEnvironment::ForProgram() {
+SkinLoadEnvironment SkinLoadEnvironment::forProgram() {
   SkinLoadEnvironment env;
   env.programFolders = ProgramFolders();
   return env;

@@ -57,7 +57,7 @@ struct SkinLoadEnvironment {
 
   // An environment with the program folders of util/AppPaths and the real
   // file system; settings, screen and dialog are left for the caller.
-  static SkinLoadEnvironment ForProgram();
+  static SkinLoadEnvironment forProgram();
 };
 
 }  // namespace kd

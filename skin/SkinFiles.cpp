@@ -14,7 +14,7 @@ QString LookUpSkinFile(const SkinLoadEnvironment& env, const QString& path) {
 SkinFiles::SkinFiles(const SkinLoadEnvironment& env, PixelBudget& budget)
     : m_env(env), m_budget(budget) {}
 
-QString SkinFiles::Find(const QString& path) {
+QString SkinFiles::find(const QString& path) {
   const auto known = m_found.constFind(path);
   if (known != m_found.constEnd()) return *known;
   const QString hit = LookUpSkinFile(m_env, path);
@@ -22,11 +22,11 @@ QString SkinFiles::Find(const QString& path) {
   return hit;
 }
 
-QImage SkinFiles::Load(const QString& path) {
+QImage SkinFiles::load(const QString& path) {
   const auto known = m_pictures.constFind(path);
   if (known != m_pictures.constEnd()) return *known;
   QImage picture = m_env.loadImage ? m_env.loadImage(path) : QImageReader(path).read();
-  if (!picture.isNull() && !m_budget.Spend(int64_t(picture.width()) * picture.height())) {
+  if (!picture.isNull() && !m_budget.spend(int64_t(picture.width()) * picture.height())) {
     picture = QImage();
   }
   if (!picture.isNull() && picture.format() != QImage::Format_RGB32) {

@@ -23,10 +23,10 @@ class SkinFiles {
   SkinFiles(const SkinLoadEnvironment& env, PixelBudget& budget);
 
   // LookUpSkinFile, remembered for the rest of the load.
-  QString Find(const QString& path);
+  QString find(const QString& path);
   // The picture of an existing file in Format_RGB32; null when it cannot be
   // read or the load's pixel budget is spent.
-  QImage Load(const QString& path);
+  QImage load(const QString& path);
 
  private:
   const SkinLoadEnvironment& m_env;

@@ -46,18 +46,18 @@ int WindowSide(int32_t value) {
 void ReadBitmaps(SkinDocument& doc, SkinFiles& files, const QString& mainName,
                  const QString& resourceName) {
   const QString mainPath = doc.baseFolder + mainName;
-  const QString mainFound = files.Find(mainPath);
+  const QString mainFound = files.find(mainPath);
   if (mainFound.isEmpty()) {
     doc.messages << QStringLiteral("Main bitmap not found: ") + mainPath;
   } else {
-    doc.mainBitmap = files.Load(mainFound);
+    doc.mainBitmap = files.load(mainFound);
   }
   const QString resourcePath = doc.baseFolder + resourceName;
-  const QString resourceFound = files.Find(resourcePath);
+  const QString resourceFound = files.find(resourcePath);
   if (resourceFound.isEmpty()) {
     doc.messages << QStringLiteral("Resource bitmap not found: ") + resourcePath;
   } else {
-    doc.resourceBitmap = files.Load(resourceFound);
+    doc.resourceBitmap = files.load(resourceFound);
   }
 }
 
@@ -66,8 +66,8 @@ void ReadBitmaps(SkinDocument& doc, SkinFiles& files, const QString& mainName,
 // user picks (or of the default file name when the user cancels).
 void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
                         const QString& resourceField, FieldReader& reader) {
-  const QString filter = reader.ReadField();
-  const QString defaultName = reader.ReadField();
+  const QString filter = reader.readField();
+  const QString defaultName = reader.readField();
   QString folder = WithTrailingSeparator(resourceField);
   if (env.importFlag) {
     folder = WithTrailingSeparator(env.skinImport);
@@ -84,7 +84,7 @@ void SettleImportFolder(SkinDocument& doc, const SkinLoadEnvironment& env,
 
 SkinLoader::SkinLoader(SkinLoadEnvironment env) : m_env(std::move(env)) {}
 
-QString SkinLoader::SkinFolder() const {
+QString SkinLoader::skinFolder() const {
   QString folder = WithTrailingSeparator(m_env.skinPath);
   if (folder.isEmpty()) folder = WithTrailingSeparator(m_env.lastSkinFolder);
   if (folder.isEmpty() && !m_env.programFolders.isEmpty()) {
@@ -93,14 +93,14 @@ QString SkinLoader::SkinFolder() const {
   return folder;
 }
 
-QString SkinLoader::CompleteName(const QString& name) const {
+QString SkinLoader::completeName(const QString& name) const {
   if (!name.endsWith(QLatin1Char('*'))) return name;
   return name.left(name.size() - 1) + QString::number(m_env.screenWidth) + QStringLiteral(".skin");
 }
 
-QString SkinLoader::FindSkinFile(const QString& completedName) const {
+QString SkinLoader::findSkinFile(const QString& completedName) const {
   const QString& name = completedName;
-  const QString direct = name.startsWith(QLatin1Char('/')) ? name : SkinFolder() + name;
+  const QString direct = name.startsWith(QLatin1Char('/')) ? name : skinFolder() + name;
   QString found = LookUpSkinFile(m_env, direct);
   if (!found.isEmpty()) return found;
   const QString fileName = GetFileName(name);
@@ -112,9 +112,9 @@ QString SkinLoader::FindSkinFile(const QString& completedName) const {
   return {};
 }
 
-SkinDocument SkinLoader::LoadSkin(const QString& rawName) const {
-  const QString name = CompleteName(rawName);
-  const QString fullPath = FindSkinFile(name);
+SkinDocument SkinLoader::loadSkin(const QString& rawName) const {
+  const QString name = completeName(rawName);
+  const QString fullPath = findSkinFile(name);
   if (fullPath.isEmpty()) {
     SkinDocument doc;
     doc.outcome = SkinLoadOutcome::NotFound;
@@ -131,17 +131,17 @@ SkinDocument SkinLoader::LoadSkin(const QString& rawName) const {
     QFile file(fullPath);
     if (file.open(QIODevice::ReadOnly)) bytes = file.read(limit);
   }
-  return LoadSkinText(bytes, fullPath);
+  return loadSkinText(bytes, fullPath);
 }
 
-SkinDocument SkinLoader::LoadSkinText(const QByteArray& bytes, const QString& fullPath) const {
+SkinDocument SkinLoader::loadSkinText(const QByteArray& bytes, const QString& fullPath) const {
   SkinDocument doc;
   doc.fullPath = fullPath;
   doc.baseFolder = GetDirPart(fullPath);
   doc.skinFolder = doc.baseFolder;
 
   FieldReader reader(DecodeSkinText(bytes, m_env.codepage));
-  const QString tag = reader.ReadField();
+  const QString tag = reader.readField();
   if (tag == kForeignTag) {
     doc.outcome = SkinLoadOutcome::ForeignSkin;
     doc.messages << QStringLiteral("This skin is designed for Tarvo Only!");
@@ -153,16 +153,16 @@ SkinDocument SkinLoader::LoadSkinText(const QByteArray& bytes, const QString& fu
     return doc;
   }
   doc.outcome = SkinLoadOutcome::Loaded;
-  doc.info = reader.ReadLine();
+  doc.info = reader.readLine();
   for (QSize& size : doc.sizes) {
-    const int width = WindowSide(reader.ReadInt32());
-    size = QSize(width, WindowSide(reader.ReadInt32()));
+    const int width = WindowSide(reader.readInt32());
+    size = QSize(width, WindowSide(reader.readInt32()));
   }
 
   PixelBudget budget(m_env.limits.pixelBudget);
   SkinFiles files(m_env, budget);
-  const QString mainName = reader.ReadField();
-  const QString resourceName = reader.ReadField();
+  const QString mainName = reader.readField();
+  const QString resourceName = reader.readField();
   if (mainName == QLatin1String("*")) {
     SettleImportFolder(doc, m_env, resourceName, reader);
   } else {
@@ -171,9 +171,9 @@ SkinDocument SkinLoader::LoadSkinText(const QByteArray& bytes, const QString& fu
   doc.skinSetting = fullPath;
 
   SkinParser parser(reader, doc, m_env, files, budget);
-  parser.ReadWindowRecord();
-  parser.ReadElementRecords();
-  parser.Finish();
+  parser.readWindowRecord();
+  parser.readElementRecords();
+  parser.finish();
   return doc;
 }
 

@@ -20,19 +20,19 @@ class SkinLoader {
   // absolute path; a name ending in "*" gets the screen width and ".skin" in
   // place of the "*". When the file is missing it is looked for by its file
   // name in the program folders.
-  SkinDocument LoadSkin(const QString& name) const;
+  SkinDocument loadSkin(const QString& name) const;
 
   // Everything after finding the file: `bytes` are its contents, `fullPath`
   // its path (bitmap names are relative to its folder).
-  SkinDocument LoadSkinText(const QByteArray& bytes, const QString& fullPath) const;
+  SkinDocument loadSkinText(const QByteArray& bytes, const QString& fullPath) const;
 
   // The folder plain names are looked up in: SkinPath, else the folder of the
   // skin loaded last, else the program folder; with a trailing "/".
-  QString SkinFolder() const;
+  QString skinFolder() const;
   // `name` with a trailing "*" completed by the screen width.
-  QString CompleteName(const QString& name) const;
-  // The existing skin file for `name` (see LoadSkin), or "" when none.
-  QString FindSkinFile(const QString& completedName) const;
+  QString completeName(const QString& name) const;
+  // The existing skin file for `name` (see loadSkin), or "" when none.
+  QString findSkinFile(const QString& completedName) const;
 
  private:
   SkinLoadEnvironment m_env;

@@ -57,21 +57,21 @@ SkinParser::SkinParser(FieldReader& reader, SkinDocument& doc, const SkinLoadEnv
       m_resourcePicture(doc.resourceBitmap.isNull() ? env.currentResourceBitmap
                                                     : doc.resourceBitmap) {}
 
-void SkinParser::ReadWindowRecord() {
-  m_doc.CoolFlag = m_reader.ReadInt16();
-  m_doc.anchorCode = m_reader.ReadInt32();
-  const int r = Component(m_reader.ReadInt32());
-  const int g = Component(m_reader.ReadInt32());
-  const int b = Component(m_reader.ReadInt32());
+void SkinParser::readWindowRecord() {
+  m_doc.hoverStyle = m_reader.readInt16();
+  m_doc.anchorCode = m_reader.readInt32();
+  const int r = Component(m_reader.readInt32());
+  const int g = Component(m_reader.readInt32());
+  const int b = Component(m_reader.readInt32());
   m_doc.background = qRgb(r, g, b);
-  for (int i = 0; i < 3; ++i) m_reader.ReadField();
+  for (int i = 0; i < 3; ++i) m_reader.readField();
   // Canvas areas that no picture covers show the window's background.
-  m_canvases.SetFill(m_doc.background);
+  m_canvases.setFill(m_doc.background);
 }
 
-void SkinParser::ReadElementRecords() {
-  while (!m_reader.AtEnd()) {
-    const QString key = m_reader.ReadField();
+void SkinParser::readElementRecords() {
+  while (!m_reader.atEnd()) {
+    const QString key = m_reader.readField();
     if (key.startsWith(QLatin1Char('E'))) break;
     if (!m_skipName.isEmpty()) {
       // Inside a skipped section a field is only an end marker or nothing.
@@ -81,43 +81,43 @@ void SkinParser::ReadElementRecords() {
       }
       continue;
     }
-    ProcessRecord(key);
+    processRecord(key);
   }
 }
 
-void SkinParser::ProcessRecord(const QString& key) {
+void SkinParser::processRecord(const QString& key) {
   if (key.isEmpty()) return;
   const ElementKind* kind = FindElementKind(key.front());
   if (!kind) return;  // an unknown letter is a single field of its own
-  const int32_t n = ReadInt32(QStringView(key).mid(1));
+  const int32_t n = readInt32(QStringView(key).mid(1));
 
   switch (kind->layout) {
     case RecordLayout::WholeLine: {
-      const QString line = m_reader.ReadLine();
+      const QString line = m_reader.readLine();
       if (kind->key == '/') m_doc.info += QLatin1Char('\n') + line;
       return;
     }
     case RecordLayout::PointCounts:
-      ReadOutlineCounts(n);
+      readOutlineCounts(n);
       return;
     case RecordLayout::OnePoint:
-      ReadOutlinePoint(n);
+      readOutlinePoint(n);
       return;
     case RecordLayout::Fields:
       break;
   }
 
-  m_reader.ClearPastEnd();
+  m_reader.clearPastEnd();
   const bool ranged = kind->above != AboveRange::None;
   const bool below = ranged && n < kind->minIndex;
   const bool above = ranged && n > kind->maxIndex;
   const size_t before = static_cast<size_t>(kind->fieldsBeforeCheck);
   Values values;
-  ReadValues(*kind, 0, before, values);
+  readValues(*kind, 0, before, values);
   // Fields after the index check stay unread for an index above the range;
   // they are then read as key fields of their own.
-  if (!above) ReadValues(*kind, before, kind->fields.size(), values);
-  if (m_reader.PastEnd()) {
+  if (!above) readValues(*kind, before, kind->fields.size(), values);
+  if (m_reader.pastEnd()) {
     m_doc.incompleteRecord = key;
     return;
   }
@@ -126,96 +126,96 @@ void SkinParser::ProcessRecord(const QString& key) {
       kind->sizeCheck != SizeCheck::None && (values[2].number < 1 || values[3].number < 1);
   if (kind->sizeCheck == SizeCheck::BeforeRange && tooSmall) return;
   if (above) {
-    Reject(*kind, key);
+    reject(*kind, key);
     return;
   }
   if (tooSmall) return;
-  Build(kind->key, n, values);
+  build(kind->key, n, values);
 }
 
-void SkinParser::ReadValues(const ElementKind& kind, size_t from, size_t to, Values& values) {
+void SkinParser::readValues(const ElementKind& kind, size_t from, size_t to, Values& values) {
   for (size_t i = from; i < to; ++i) {
     Value value;
     switch (kind.fields[i].type) {
       case FieldType::Number:
-        value.number = m_reader.ReadInt32();
+        value.number = m_reader.readInt32();
         break;
       case FieldType::Colour: {
-        const int r = Component(m_reader.ReadInt32());
-        const int g = Component(m_reader.ReadInt32());
-        const int b = Component(m_reader.ReadInt32());
+        const int r = Component(m_reader.readInt32());
+        const int g = Component(m_reader.readInt32());
+        const int b = Component(m_reader.readInt32());
         value.colour = qRgb(r, g, b);
         break;
       }
       case FieldType::Text:
-        value.text = m_reader.ReadField();
+        value.text = m_reader.readField();
         break;
     }
     values.push_back(std::move(value));
   }
 }
 
-void SkinParser::Reject(const ElementKind& kind, const QString& key) {
+void SkinParser::reject(const ElementKind& kind, const QString& key) {
   if (kind.above == AboveRange::Ignore) return;
   m_doc.anyRejected = true;
   if (kind.above == AboveRange::RejectListed) m_doc.rejectedKeys << key;
 }
 
-void SkinParser::Build(char key, int32_t n, const Values& v) {
+void SkinParser::build(char key, int32_t n, const Values& v) {
   switch (key) {
     case 'B':
-      BuildButton(n, v);
+      buildButton(n, v);
       break;
     case 'K':
       m_doc.links[static_cast<size_t>(n)] = v[8].text;
-      BuildButton(n + 100, v);
+      buildButton(n + 100, v);
       break;
     case 'L':
-      BuildLabel(n, v);
+      buildLabel(n, v);
       break;
     case 'D':
-      BuildDisplay(n, v);
+      buildDisplay(n, v);
       break;
     case 'S':
-      BuildSlider(n, v);
+      buildSlider(n, v);
       break;
     case 'I':
-      BuildLight(n, v);
+      buildLight(n, v);
       break;
     case 'X':
-      BuildPlaylistBox(v);
+      buildPlaylistBox(v);
       break;
     case 'C':
-      BuildCover(v);
+      buildCover(v);
       break;
     case 'O':
-      ApplyColourKey(v[0].colour);
+      applyColourKey(v[0].colour);
       break;
     case 'N':
-      StartOutline(n, false);
+      startOutline(n, false);
       break;
     case 'R':
-      LoadCanvas(n, v[0].text);
+      loadCanvas(n, v[0].text);
       break;
     case '?':
       if (n == m_loadFlag) m_skipName = v[0].text;
       break;
     case 'W':
-      m_canvases.Resize(n, v[0].number, v[1].number);
+      m_canvases.resize(n, v[0].number, v[1].number);
       break;
     case 'Z':
-      m_canvases.CopyFromSource(n, Rect(v[0].number, v[1].number, v[2].number, v[3].number),
+      m_canvases.copyFromSource(n, Rect(v[0].number, v[1].number, v[2].number, v[3].number),
                                 QPoint(Coord(v[4].number), Coord(v[5].number)));
       break;
     case 'U':
-      UseCanvases();
+      useCanvases();
       break;
     default:  // ":" only ends skipped sections
       break;
   }
 }
 
-void SkinParser::BuildButton(int32_t n, const Values& v) {
+void SkinParser::buildButton(int32_t n, const Values& v) {
   SkinButton button;
   button.rect = Rect(v[0].number, v[1].number, v[2].number, v[3].number);
   if (v[4].number == 0) {
@@ -228,7 +228,7 @@ void SkinParser::BuildButton(int32_t n, const Values& v) {
   m_doc.buttons[static_cast<size_t>(n)] = std::move(button);
 }
 
-void SkinParser::BuildLabel(int32_t n, const Values& v) {
+void SkinParser::buildLabel(int32_t n, const Values& v) {
   SkinLabel label;
   label.rect = Rect(v[0].number, v[1].number, v[2].number, v[3].number);
   label.colour = v[4].colour;
@@ -246,7 +246,7 @@ void SkinParser::BuildLabel(int32_t n, const Values& v) {
   m_doc.labels[static_cast<size_t>(n)] = std::move(label);
 }
 
-void SkinParser::BuildDisplay(int32_t n, const Values& v) {
+void SkinParser::buildDisplay(int32_t n, const Values& v) {
   SkinDisplay display;
   DisplayDef& def = display.def;
   def.SrcX = ClampToInt16(v[2].number);
@@ -262,7 +262,7 @@ void SkinParser::BuildDisplay(int32_t n, const Values& v) {
   m_doc.displays[static_cast<size_t>(n)] = std::move(display);
 }
 
-void SkinParser::BuildSlider(int32_t n, const Values& v) {
+void SkinParser::buildSlider(int32_t n, const Values& v) {
   SkinSlider slider;
   SliderDef& def = slider.def;
   def.X = Coord(v[0].number);
@@ -277,13 +277,13 @@ void SkinParser::BuildSlider(int32_t n, const Values& v) {
   slider.tip = TipText(v[8].text);
   const int64_t w = std::min<int64_t>(def.KW, m_resourcePicture.width());
   const int64_t h = std::min<int64_t>(def.KH, m_resourcePicture.height());
-  if (w > 0 && h > 0 && m_budget.Spend(w * h)) {
+  if (w > 0 && h > 0 && m_budget.spend(w * h)) {
     slider.knob = CutBlock(m_resourcePicture, def.SX, def.SY, def.KW, def.KH);
   }
   m_doc.sliders[static_cast<size_t>(n)] = std::move(slider);
 }
 
-void SkinParser::BuildLight(int32_t n, const Values& v) {
+void SkinParser::buildLight(int32_t n, const Values& v) {
   SkinLight light;
   light.rect = Rect(v[0].number, v[1].number, v[2].number, v[3].number);
   light.colour = v[4].colour;
@@ -293,7 +293,7 @@ void SkinParser::BuildLight(int32_t n, const Values& v) {
   m_doc.lights[static_cast<size_t>(n)] = std::move(light);
 }
 
-void SkinParser::BuildPlaylistBox(const Values& v) {
+void SkinParser::buildPlaylistBox(const Values& v) {
   SkinPlaylistBox box;
   box.rect = Rect(v[0].number, v[1].number, v[2].number, v[3].number);
   box.textColour = v[4].colour;
@@ -305,59 +305,59 @@ void SkinParser::BuildPlaylistBox(const Values& v) {
   m_doc.playlistBox = std::move(box);
 }
 
-void SkinParser::BuildCover(const Values& v) {
+void SkinParser::buildCover(const Values& v) {
   m_doc.cover =
       SkinCover{Rect(v[0].number, v[1].number, v[2].number, v[3].number), TipText(v[4].text)};
 }
 
-void SkinParser::ApplyColourKey(QRgb key) {
+void SkinParser::applyColourKey(QRgb key) {
   if (m_windowPicture.isNull()) return;
-  if (!m_budget.Spend(int64_t(m_windowPicture.width()) * m_windowPicture.height())) return;
+  if (!m_budget.spend(int64_t(m_windowPicture.width()) * m_windowPicture.height())) return;
   m_doc.windowShape = RegionFromColor(m_windowPicture, key);
 }
 
-void SkinParser::LoadCanvas(int32_t n, const QString& file) {
+void SkinParser::loadCanvas(int32_t n, const QString& file) {
   m_loadFlag = 0;
-  const QString path = m_files.Find(m_doc.baseFolder + file);
+  const QString path = m_files.find(m_doc.baseFolder + file);
   if (path.isEmpty()) return;
   // A picture that cannot be read counts as missing, so a conditional skip
   // for a missing picture also covers it.
-  const QImage picture = m_files.Load(path);
-  if (!picture.isNull() && m_canvases.Load(n, picture)) m_loadFlag = 1;
+  const QImage picture = m_files.load(path);
+  if (!picture.isNull() && m_canvases.load(n, picture)) m_loadFlag = 1;
 }
 
-void SkinParser::UseCanvases() {
-  m_doc.mainBitmap = m_canvases.Canvas(0);
-  m_doc.resourceBitmap = m_canvases.Canvas(1);
+void SkinParser::useCanvases() {
+  m_doc.mainBitmap = m_canvases.canvas(0);
+  m_doc.resourceBitmap = m_canvases.canvas(1);
   if (!m_doc.mainBitmap.isNull()) m_windowPicture = m_doc.mainBitmap;
   if (!m_doc.resourceBitmap.isNull()) m_resourcePicture = m_doc.resourceBitmap;
 }
 
-void SkinParser::StartOutline(int32_t n, bool multi) {
+void SkinParser::startOutline(int32_t n, bool multi) {
   m_declaredPoints = ClampToInt16(n);
   m_multiOutline = multi;
   m_points.clear();
   m_counts.clear();
   // Never more points than the rest of the file can hold (two characters each at least).
-  const qsizetype room = m_reader.Remaining() / 2 + 1;
+  const qsizetype room = m_reader.remaining() / 2 + 1;
   m_points.reserve(static_cast<size_t>(std::clamp<qsizetype>(m_declaredPoints, 0, room)));
 }
 
-void SkinParser::ReadOutlineCounts(int32_t n) {
-  StartOutline(n, true);
-  const int16_t outlines = m_reader.ReadInt16();
-  for (int i = 0; i < outlines && !m_reader.AtEnd(); ++i) {
-    m_counts.push_back(m_reader.ReadInt32());
+void SkinParser::readOutlineCounts(int32_t n) {
+  startOutline(n, true);
+  const int16_t outlines = m_reader.readInt16();
+  for (int i = 0; i < outlines && !m_reader.atEnd(); ++i) {
+    m_counts.push_back(m_reader.readInt32());
   }
 }
 
-void SkinParser::ReadOutlinePoint(int32_t x) {
+void SkinParser::readOutlinePoint(int32_t x) {
   // Once the declared count is reached the y field is left for the next key.
   if (static_cast<int>(m_points.size()) >= m_declaredPoints) return;
-  m_points.emplace_back(x, m_reader.ReadInt32());
+  m_points.emplace_back(x, m_reader.readInt32());
 }
 
-void SkinParser::Finish() {
+void SkinParser::finish() {
   if (m_declaredPoints > 0 && static_cast<int>(m_points.size()) == m_declaredPoints) {
     const std::vector<int32_t> single{m_declaredPoints};
     const std::vector<int32_t>& counts = m_multiOutline ? m_counts : single;

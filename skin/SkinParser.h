@@ -37,11 +37,11 @@ class SkinParser {
 
   // The window record: hover style, anchor code, background colour and three
   // numbers that are read and ignored.
-  void ReadWindowRecord();
+  void readWindowRecord();
   // Element records until the end of the text or a key field starting with "E".
-  void ReadElementRecords();
+  void readElementRecords();
   // Applies a complete outline and adds the message about refused records.
-  void Finish();
+  void finish();
 
  private:
   struct Value {
@@ -51,25 +51,25 @@ class SkinParser {
   };
   using Values = std::vector<Value>;
 
-  void ProcessRecord(const QString& key);
-  void ReadValues(const ElementKind& kind, size_t from, size_t to, Values& values);
-  void Reject(const ElementKind& kind, const QString& key);
-  void Build(char key, int32_t n, const Values& v);
+  void processRecord(const QString& key);
+  void readValues(const ElementKind& kind, size_t from, size_t to, Values& values);
+  void reject(const ElementKind& kind, const QString& key);
+  void build(char key, int32_t n, const Values& v);
 
-  void BuildButton(int32_t n, const Values& v);
-  void BuildLabel(int32_t n, const Values& v);
-  void BuildDisplay(int32_t n, const Values& v);
-  void BuildSlider(int32_t n, const Values& v);
-  void BuildLight(int32_t n, const Values& v);
-  void BuildPlaylistBox(const Values& v);
-  void BuildCover(const Values& v);
-  void ApplyColourKey(QRgb key);
-  void LoadCanvas(int32_t n, const QString& file);
-  void UseCanvases();
+  void buildButton(int32_t n, const Values& v);
+  void buildLabel(int32_t n, const Values& v);
+  void buildDisplay(int32_t n, const Values& v);
+  void buildSlider(int32_t n, const Values& v);
+  void buildLight(int32_t n, const Values& v);
+  void buildPlaylistBox(const Values& v);
+  void buildCover(const Values& v);
+  void applyColourKey(QRgb key);
+  void loadCanvas(int32_t n, const QString& file);
+  void useCanvases();
 
-  void StartOutline(int32_t n, bool multi);
-  void ReadOutlineCounts(int32_t n);
-  void ReadOutlinePoint(int32_t x);
+  void startOutline(int32_t n, bool multi);
+  void readOutlineCounts(int32_t n);
+  void readOutlinePoint(int32_t x);
 
   FieldReader& m_reader;
   SkinDocument& m_doc;

@@ -43,19 +43,19 @@ QRegion RegionFromColor(const QImage& picture, QRgb key) {
     runs += CountKeptRuns(reinterpret_cast<const quint32*>(image.constScanLine(y)), width, keyRgb);
   }
   RegionBuilder builder;
-  builder.Reserve(runs);
+  builder.reserve(runs);
   for (int y = 0; y < height; ++y) {
     const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
-    builder.BeginRow(y);
+    builder.beginRow(y);
     int x = 0;
     while (x < width) {
       const int start = x;
       while (x < width && (line[x] & 0x00FFFFFFu) != keyRgb) ++x;
-      builder.AddRun(start, x);
+      builder.addRun(start, x);
       while (x < width && (line[x] & 0x00FFFFFFu) == keyRgb) ++x;
     }
   }
-  return builder.Finish();
+  return builder.finish();
 }
 
 namespace {
@@ -126,7 +126,7 @@ std::optional<QRegion> OutlineRegion(std::span<const QPoint> points,
     for (const Edge* e : active) crossings.push_back(e->x0 + (yc - e->y0) * e->slope);
     std::sort(crossings.begin(), crossings.end());
 
-    builder.BeginRow(y);
+    builder.beginRow(y);
     int runLeft = 0;
     int runRight = 0;  // the pending run [runLeft, runRight); empty when equal
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
@@ -140,13 +140,13 @@ std::optional<QRegion> OutlineRegion(std::span<const QPoint> points,
         runRight = std::max(runRight, right);
         continue;
       }
-      builder.AddRun(runLeft, runRight);
+      builder.addRun(runLeft, runRight);
       runLeft = left;
       runRight = right;
     }
-    builder.AddRun(runLeft, runRight);
+    builder.addRun(runLeft, runRight);
   }
-  return builder.Finish();
+  return builder.finish();
 }
 
 }  // namespace kd

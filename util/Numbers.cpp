@@ -82,11 +82,11 @@ int32_t ClampToInt32(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-int16_t ReadInt16(QStringView text) {
+int16_t readInt16(QStringView text) {
   return ClampToInt16(RoundHalfEven(LeadingNumber(text)));
 }
 
-int32_t ReadInt32(QStringView text) {
+int32_t readInt32(QStringView text) {
   return ClampToInt32(RoundHalfEven(LeadingNumber(text)));
 }
 

@@ -21,8 +21,8 @@ int16_t ClampToInt16(int64_t value);
 int32_t ClampToInt32(int64_t value);
 
 // LeadingNumber, rounded halves to even, clamped to 16 bits.
-int16_t ReadInt16(QStringView text);
+int16_t readInt16(QStringView text);
 // LeadingNumber, rounded halves to even, clamped to 32 bits.
-int32_t ReadInt32(QStringView text);
+int32_t readInt32(QStringView text);
 
 }  // namespace kd

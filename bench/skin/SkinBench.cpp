@@ -19,14 +19,14 @@ constexpr QRgb kKey = 0xFFFF00FFu;
 
 // The default skin painted by the build into the program folder.
 void BM_LoadDefaultSkin(benchmark::State& state) {
-  const SkinLoadEnvironment env = SkinLoadEnvironment::ForProgram();
+  const SkinLoadEnvironment env = SkinLoadEnvironment::forProgram();
   const SkinLoader loader(env);
   if (FindProgramFile(QStringLiteral("default.skin")).isEmpty()) {
     state.SkipWithError("default.skin not built (build the kd_data target)");
     return;
   }
   for (auto _ : state) {
-    SkinDocument doc = loader.LoadSkin(QStringLiteral("default.skin"));
+    SkinDocument doc = loader.loadSkin(QStringLiteral("default.skin"));
     if (doc.outcome != SkinLoadOutcome::Loaded || !doc.messages.isEmpty()) {
       state.SkipWithError("default.skin did not load cleanly");
       return;
@@ -72,7 +72,7 @@ void BM_LoadClassicSkin(benchmark::State& state) {
   env.skinPath = folder;
   const SkinLoader loader(env);
   for (auto _ : state) {
-    SkinDocument doc = loader.LoadSkin(QStringLiteral("classic.skin"));
+    SkinDocument doc = loader.loadSkin(QStringLiteral("classic.skin"));
     if (doc.outcome != SkinLoadOutcome::Loaded || !doc.messages.isEmpty()) {
       state.SkipWithError("classic.skin did not load cleanly");
       return;

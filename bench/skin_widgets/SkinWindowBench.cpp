@@ -18,7 +18,7 @@ using namespace kd;
 const SkinDocument* DefaultSkin() {
   static const SkinDocument doc = [] {
     if (FindProgramFile(QStringLiteral("default.skin")).isEmpty()) return SkinDocument{};
-    return SkinLoader(SkinLoadEnvironment::ForProgram()).LoadSkin(QStringLiteral("default.skin"));
+    return SkinLoader(SkinLoadEnvironment::forProgram()).loadSkin(QStringLiteral("default.skin"));
   }();
   return doc.outcome == SkinLoadOutcome::Loaded ? &doc : nullptr;
 }

@@ -38,7 +38,7 @@ kd::SkinLoadEnvironment MakeEnvironment() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const kd::SkinLoader loader(MakeEnvironment());
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  const kd::SkinDocument doc = loader.LoadSkinText(bytes, QStringLiteral("/fuzz/input.skin"));
+  const kd::SkinDocument doc = loader.loadSkinText(bytes, QStringLiteral("/fuzz/input.skin"));
 
   // Lay out every display the input defined with a text of every kind of cell.
   static const QString kSample = QStringLiteral("09:5.7 ABC@#\"?*中");

@@ -55,7 +55,7 @@ class DisplaySurface {
   int16_t timeFmt() const { return m_timeFmt; }
   void setScrollName(int16_t scrollName) { m_scrollName = scrollName; }
   // The start of the scrolling title (1-based).
-  int16_t ScrollStart() const { return m_scrollStart; }
+  int16_t scrollStart() const { return m_scrollStart; }
 
   // The time the clock formats show (the local time unless a test sets one)
   // and the designators of the 12-hour clock (the system's by default).

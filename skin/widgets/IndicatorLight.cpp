@@ -17,7 +17,7 @@ void IndicatorLight::setLook(QRgb colour, LightShape shape) {
   update();
 }
 
-QRectF IndicatorLight::ShapeArea(QSize size, LightShape shape) {
+QRectF IndicatorLight::shapeArea(QSize size, LightShape shape) {
   const QRectF whole(QPointF(0, 0), QSizeF(size));
   switch (shape) {
     case LightShape::Square:
@@ -37,7 +37,7 @@ void IndicatorLight::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor::fromRgb(m_colour));
-  const QRectF area = ShapeArea(size(), m_shape);
+  const QRectF area = shapeArea(size(), m_shape);
   const qreal radius = std::min(area.width(), area.height()) / 4;
   switch (m_shape) {
     case LightShape::Oval:

@@ -20,7 +20,7 @@ class IndicatorLight : public QWidget {
   LightShape shape() const { return m_shape; }
 
   // The area the shape covers inside the light's rectangle.
-  static QRectF ShapeArea(QSize size, LightShape shape);
+  static QRectF shapeArea(QSize size, LightShape shape);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -16,7 +16,7 @@ SkinController::SkinController(SkinWindow& window, Settings& settings, MessageSi
     : m_window(window),
       m_settings(settings),
       m_messages(messages),
-      m_base(SkinLoadEnvironment::ForProgram()) {}
+      m_base(SkinLoadEnvironment::forProgram()) {}
 
 int SkinController::screenWidth() const {
   if (m_base.screenWidth > 0) return m_base.screenWidth;
@@ -24,11 +24,11 @@ int SkinController::screenWidth() const {
   return screen != nullptr ? screen->geometry().width() : 0;
 }
 
-SkinLoadOutcome SkinController::LoadSkin(const QString& name, bool importFlag) {
+SkinLoadOutcome SkinController::loadSkin(const QString& name, bool importFlag) {
   return loadAndApply(name, importFlag).outcome;
 }
 
-SkinLoadOutcome SkinController::LoadStartSkin(const QString& name) {
+SkinLoadOutcome SkinController::loadStartSkin(const QString& name) {
   const SkinDocument configured = loadAndApply(name, true);
   if (configured.outcome == SkinLoadOutcome::Loaded && !m_window.windowBitmap().isNull()) {
     return configured.outcome;
@@ -77,7 +77,7 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
     return m_hooks.askImportFile ? m_hooks.askImportFile(filter, defaultName, folder) : QString();
   };
 
-  SkinDocument doc = SkinLoader(std::move(env)).LoadSkin(name);
+  SkinDocument doc = SkinLoader(std::move(env)).loadSkin(name);
   m_lastSkinFolder = doc.skinFolder;
   if (doc.outcome == SkinLoadOutcome::Loaded) {
     stopTimer();
@@ -90,7 +90,7 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
   return doc;
 }
 
-SkinController::ImportDialog SkinController::ImportDialogOf(Dialogs& dialogs) {
+SkinController::ImportDialog SkinController::importDialogOf(Dialogs& dialogs) {
   return [&dialogs](const QString& filter, const QString& defaultName, const QString& folder) {
     FileDialogRequest request;
     request.title = QStringLiteral("Import Skin");

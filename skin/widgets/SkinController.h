@@ -37,13 +37,13 @@ class SkinController {
 
   void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
   // The program folders, file access and limits of every load; by default
-  // SkinLoadEnvironment::ForProgram(). A screen width of 0 takes the width
+  // SkinLoadEnvironment::forProgram(). A screen width of 0 takes the width
   // of the window's screen.
   void setEnvironment(SkinLoadEnvironment base) { m_base = std::move(base); }
 
   // Loads skin `name` (a file name, a path, or a name ending in "*"). A true
   // `importFlag` reuses the stored import folder instead of asking.
-  SkinLoadOutcome LoadSkin(const QString& name, bool importFlag);
+  SkinLoadOutcome loadSkin(const QString& name, bool importFlag);
 
   // The start-up load of the configured skin `name` (reusing the stored
   // import folder). When it leaves the window without a main picture (not
@@ -51,14 +51,14 @@ class SkinController {
   // usual and then "default.skin" of the program folders is loaded in its
   // place, which makes it the Skin setting. Returns the outcome of the load
   // that stays.
-  SkinLoadOutcome LoadStartSkin(const QString& name);
+  SkinLoadOutcome loadStartSkin(const QString& name);
 
   // The folder of the skin loaded last ("" before the first).
   const QString& lastSkinFolder() const { return m_lastSkinFolder; }
 
   // The import dialog as the program's dialogs show it: title "Import Skin",
   // the skin's filter and default file name, the import folder.
-  static ImportDialog ImportDialogOf(Dialogs& dialogs);
+  static ImportDialog importDialogOf(Dialogs& dialogs);
 
  private:
   int screenWidth() const;

@@ -71,33 +71,33 @@ void SkinWindow::createElements() {
     m_labels[n] = new SkinTextLabel(n, this);
     m_labels[n]->setClickable(n == kLabelTime || n == kLabelTitle);
     connect(m_labels[n], &SkinTextLabel::clicked, this,
-            [this](int index) { handler().LabelClicked(index); });
+            [this](int index) { handler().labelClicked(index); });
   }
   m_cover = new CoverImage(this);
-  connect(m_cover, &CoverImage::doubleClicked, this, [this] { handler().CoverDoubleClicked(); });
+  connect(m_cover, &CoverImage::doubleClicked, this, [this] { handler().coverDoubleClicked(); });
   for (int n = 1; n <= kSkinButtonCount; ++n) {
     m_buttons[n] = new ButtonZone(n, this);
-    connect(m_buttons[n], &ButtonZone::pressed, this, &SkinWindow::ButtonDown);
-    connect(m_buttons[n], &ButtonZone::released, this, &SkinWindow::ButtonUp);
+    connect(m_buttons[n], &ButtonZone::pressed, this, &SkinWindow::buttonDown);
+    connect(m_buttons[n], &ButtonZone::released, this, &SkinWindow::buttonUp);
     connect(m_buttons[n], &ButtonZone::hovered, this, &SkinWindow::buttonHovered);
   }
   m_playlistBox = new PlaylistBox(this);
   connect(m_playlistBox, &PlaylistBox::entryDoubleClicked, this,
-          [this](int row) { handler().PlaylistDoubleClicked(row); });
+          [this](int row) { handler().playlistDoubleClicked(row); });
   connect(m_playlistBox, &PlaylistBox::deletePressed, this,
-          [this] { handler().PlaylistDeletePressed(); });
+          [this] { handler().playlistDeletePressed(); });
   connect(m_playlistBox, &PlaylistBox::filesDropped, this,
-          [this](const QStringList& paths) { handler().FilesDropped(paths); });
+          [this](const QStringList& paths) { handler().filesDropped(paths); });
   for (int n = 1; n <= kSkinSliderCount; ++n) {
     m_knobs[n] = new SkinKnob(n, this);
     connect(m_knobs[n], &SkinKnob::pressed, this, &SkinWindow::knobPressed);
     connect(m_knobs[n], &SkinKnob::moved, this, &SkinWindow::knobMoved);
     connect(m_knobs[n], &SkinKnob::released, this, &SkinWindow::knobReleased);
     connect(m_knobs[n], &SkinKnob::doubleClicked, this,
-            [this](int index) { handler().DoubleClickKnob(index); });
+            [this](int index) { handler().doubleClickKnob(index); });
   }
   m_pressed = new PressedImage(this);
-  connect(m_pressed, &PressedImage::released, this, [this] { ButtonUp(m_lastIndex); });
+  connect(m_pressed, &PressedImage::released, this, [this] { buttonUp(m_hoveredButton); });
 }
 
 // ---------------------------------------------------------------- skin load
@@ -108,7 +108,7 @@ void SkinWindow::applySkin(const SkinDocument& doc) {
 
   m_sizes = doc.sizes;
   m_background = doc.background;
-  m_coolFlag = doc.CoolFlag;
+  m_hoverStyle = doc.hoverStyle;
   m_skinInfo = doc.info;
   m_surface.setBitmaps(doc.mainBitmap, doc.resourceBitmap);
   QSize area(1, 1);
@@ -121,8 +121,8 @@ void SkinWindow::applySkin(const SkinDocument& doc) {
   m_shape = doc.windowShape;
   if (m_shape) setMask(*m_shape);
 
-  m_HFlag = 0;
-  m_Small = 0;
+  m_alternateSize = 0;
+  m_small = 0;
   redrawDisplays();
   showLights(m_lightStates);
   for (int n = 1; n <= kSkinSliderCount; ++n) placeKnob(n, m_sliderValues[n]);
@@ -134,7 +134,7 @@ void SkinWindow::hideElements() {
   if (m_slideFlag != 0) {
     const int dragged = m_slideFlag;
     m_slideFlag = 0;
-    handler().ReleaseKnob(dragged);
+    handler().releaseKnob(dragged);
   }
   hoverReset();
   m_pressed->hide();
@@ -245,17 +245,17 @@ QSize SkinWindow::skinSize(int index) const {
   return index >= 0 && index <= 2 ? m_sizes[size_t(index)] : QSize();
 }
 
-void SkinWindow::ToggleHalf() {
-  m_HFlag = int16_t(1 - m_HFlag);
-  if (m_Small == 0) setSizeIndex(m_HFlag);
+void SkinWindow::toggleAlternateSize() {
+  m_alternateSize = int16_t(1 - m_alternateSize);
+  if (m_small == 0) setSizeIndex(m_alternateSize);
 }
 
-void SkinWindow::ToggleSmall() {
-  m_Small = int16_t(1 - m_Small);
-  setSizeIndex(m_Small == 1 ? 2 : m_HFlag);
+void SkinWindow::toggleSmall() {
+  m_small = int16_t(1 - m_small);
+  setSizeIndex(m_small == 1 ? 2 : m_alternateSize);
 }
 
-QString SkinWindow::SkinLink(int k) const {
+QString SkinWindow::skinLink(int k) const {
   return k >= 1 && k <= kSkinLinkCount ? m_links[size_t(k)] : QString();
 }
 

@@ -52,7 +52,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void setWinSnap(int16_t winSnap) { m_winSnap = winSnap; }
   void setTimeFmt(int16_t timeFmt) { m_surface.setTimeFmt(timeFmt); }
   void setScrollName(int16_t scrollName) { m_surface.setScrollName(scrollName); }
-  int16_t ScrollStart() const { return m_surface.ScrollStart(); }
+  int16_t scrollStart() const { return m_surface.scrollStart(); }
   // The displays' clock and AM/PM texts (tests and tools set fixed ones).
   DisplaySurface& surface() { return m_surface; }
 
@@ -66,20 +66,22 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   // The skin's three sizes: 0 normal, 1 alternate, 2 small.
   void setSizeIndex(int index);
   QSize skinSize(int index) const;
-  // The size toggles (HFlag, Small), both 0 after a load.
-  int16_t HFlag() const { return m_HFlag; }
-  int16_t Small() const { return m_Small; }
-  void ToggleHalf();
-  void ToggleSmall();
+  // The size toggles (alternateSize, isSmall), both 0 after a load.
+  int16_t alternateSize() const { return m_alternateSize; }
+  int16_t isSmall() const { return m_small; }
+  void toggleAlternateSize();
+  void toggleSmall();
 
-  const QString& SkinInfo() const { return m_skinInfo; }
+  const QString& skinInfo() const { return m_skinInfo; }
   // Link k (1..20) of the loaded skin, "" when none.
-  QString SkinLink(int k) const;
+  QString skinLink(int k) const;
   // Key letters of buttons 0..120: a blank for a defined button without one,
   // a null character for a button the current skin does not define.
-  const std::array<QChar, kSkinButtonCount + 1>& KeyMap() const { return m_keyMap; }
-  int16_t CoolFlag() const { return m_coolFlag; }
-  int16_t LastIndex() const { return m_lastIndex; }
+  const std::array<QChar, kSkinButtonCount + 1>& keyMap() const { return m_keyMap; }
+  // How buttons show the pointer (SkinDocument::hoverStyle) and the button
+  // under it, 0 = none.
+  int16_t hoverStyle() const { return m_hoverStyle; }
+  int16_t hoveredButton() const { return m_hoveredButton; }
 
   // The pictures the window shows now (the loader cuts knobs from them and
   // a colour key of a skin without its own bitmap works on them).
@@ -151,8 +153,8 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void applySliders(const SkinDocument& doc);
   void placeOnScreen();
 
-  void ButtonDown(int index);
-  void ButtonUp(int index);
+  void buttonDown(int index);
+  void buttonUp(int index);
   void buttonHovered(int index);
   void hoverReset();
   void debugKey(QChar key);
@@ -182,7 +184,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   // Skin tables.
   std::array<QSize, 3> m_sizes{};
   QRgb m_background = 0;
-  int16_t m_coolFlag = 0;
+  int16_t m_hoverStyle = 0;
   std::array<QChar, kSkinButtonCount + 1> m_keyMap{};
   std::array<QPoint, kSkinButtonCount + 1> m_pressPoints{};
   std::array<QString, kSkinLinkCount + 1> m_links;
@@ -194,9 +196,9 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   std::optional<QRegion> m_shape;
   LightStates m_lightStates{};
 
-  int16_t m_HFlag = 0;
-  int16_t m_Small = 0;
-  int16_t m_lastIndex = 0;  // the button under the pointer, 0 = none
+  int16_t m_alternateSize = 0;
+  int16_t m_small = 0;
+  int16_t m_hoveredButton = 0;  // the button under the pointer, 0 = none
 
   // Knob drag: the knob dragged (SlideFlag), where the pointer and the
   // knob's left or top were when it began.

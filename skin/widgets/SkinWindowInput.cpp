@@ -30,7 +30,7 @@ constexpr char16_t kEscape = 27;
 
 // ---------------------------------------------------------------- buttons
 
-void SkinWindow::ButtonDown(int index) {
+void SkinWindow::buttonDown(int index) {
   const ButtonZone* zone = button(index);
   if (zone == nullptr) return;
   m_pressed->hide();
@@ -46,29 +46,29 @@ void SkinWindow::ButtonDown(int index) {
   m_pressed->raise();
 }
 
-void SkinWindow::ButtonUp(int index) {
+void SkinWindow::buttonUp(int index) {
   m_pressed->hide();
   ButtonZone* zone = button(index);
   if (zone == nullptr) return;
   zone->setBorder(false);
-  handler().ButtonUp(index);
+  handler().buttonUp(index);
 }
 
 void SkinWindow::buttonHovered(int index) {
-  if (index == m_lastIndex) return;
-  if (m_coolFlag == 1) {
-    if (ButtonZone* last = button(m_lastIndex)) last->setBorder(false);
+  if (index == m_hoveredButton) return;
+  if (m_hoverStyle == 1) {
+    if (ButtonZone* last = button(m_hoveredButton)) last->setBorder(false);
     button(index)->setBorder(true);
-  } else if (m_coolFlag == 2) {
-    ButtonDown(index);
+  } else if (m_hoverStyle == 2) {
+    buttonDown(index);
   }
-  m_lastIndex = int16_t(index);
+  m_hoveredButton = int16_t(index);
 }
 
 void SkinWindow::hoverReset() {
-  if (m_lastIndex == 0) return;
-  if (ButtonZone* last = button(m_lastIndex)) last->setBorder(false);
-  m_lastIndex = 0;
+  if (m_hoveredButton == 0) return;
+  if (ButtonZone* last = button(m_hoveredButton)) last->setBorder(false);
+  m_hoveredButton = 0;
   m_pressed->hide();
 }
 
@@ -82,7 +82,7 @@ void SkinWindow::knobPressed(int index, QPointF windowPos) {
   m_slideStartPointer = windowPos;
   m_slideStartKnob = horizontal ? dragged->x() : dragged->y();
   m_slideFlag = index;
-  handler().PressKnob(index, horizontal);
+  handler().pressKnob(index, horizontal);
 }
 
 void SkinWindow::knobMoved(int index, QPointF windowPos) {
@@ -92,13 +92,13 @@ void SkinWindow::knobMoved(int index, QPointF windowPos) {
   const QPointF moved = windowPos - m_slideStartPointer;
   const double wanted = m_slideStartKnob + (IsHorizontalSlider(def) ? moved.x() : moved.y());
   const std::optional<KnobDragStep> step = DragKnob(def, wanted);
-  if (step) handler().MoveKnob(index, step->value);
+  if (step) handler().moveKnob(index, step->value);
 }
 
 void SkinWindow::knobReleased(int index) {
   if (m_slideFlag == 0) return;
   m_slideFlag = 0;
-  handler().ReleaseKnob(index);
+  handler().releaseKnob(index);
 }
 
 // ---------------------------------------------------------------- background
@@ -112,7 +112,7 @@ void SkinWindow::mousePressEvent(QMouseEvent* event) {
       m_grabPoint = global - pos();
     }
   } else if (event->button() == Qt::RightButton) {
-    handler().PopupRequested(global);
+    handler().popupRequested(global);
   }
 }
 
@@ -145,7 +145,7 @@ void SkinWindow::keyPressEvent(QKeyEvent* event) {
     if (c == QChar(kEscape) || c == QLatin1Char('`') || c == QLatin1Char('~')) {
       debugKey(c);
     } else {
-      handler().KeyTyped(c);
+      handler().keyTyped(c);
     }
   }
 }
@@ -179,7 +179,7 @@ void SkinWindow::dragMoveEvent(QDragMoveEvent* event) {
 
 void SkinWindow::dropEvent(QDropEvent* event) {
   const QStringList paths = TakeDroppedFiles(event);
-  if (!paths.isEmpty()) handler().FilesDropped(paths);
+  if (!paths.isEmpty()) handler().filesDropped(paths);
 }
 
 // ---------------------------------------------------------------- window
@@ -191,11 +191,11 @@ void SkinWindow::closeEvent(QCloseEvent* event) {
   }
   // The application runs its shut-down first and then closes the window.
   event->ignore();
-  handler().CloseRequested();
+  handler().closeRequested();
 }
 
 bool SkinWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) handler().Activated();
+  if (event->type() == QEvent::WindowActivate) handler().activated();
   return QWidget::event(event);
 }
 

@@ -11,7 +11,7 @@ namespace {
 QString Fields(const char* text) {
   FieldReader reader(QString::fromUtf8(text));
   QStringList fields;
-  while (!reader.AtEnd()) fields << reader.ReadField();
+  while (!reader.atEnd()) fields << reader.readField();
   return fields.join(QLatin1Char('|'));
 }
 
@@ -28,39 +28,39 @@ TEST(FieldReader, FieldsEndAtCommasAndLineEndsAndQuotesKeepBoth) {
 
 TEST(FieldReader, WholeLinesAreTheRestOfTheLineOrTheNextLine) {
   FieldReader reader(QStringLiteral("Tag, the info, with commas\r\n;\r\nswallowed, line\r\nnext"));
-  EXPECT_EQ(reader.ReadField(), QStringLiteral("Tag"));
-  EXPECT_EQ(reader.ReadLine(), QStringLiteral(" the info, with commas"));
+  EXPECT_EQ(reader.readField(), QStringLiteral("Tag"));
+  EXPECT_EQ(reader.readLine(), QStringLiteral(" the info, with commas"));
   // A key that ends at the line end takes the whole next line.
-  EXPECT_EQ(reader.ReadField(), QStringLiteral(";"));
-  EXPECT_EQ(reader.ReadLine(), QStringLiteral("swallowed, line"));
-  EXPECT_EQ(reader.ReadField(), QStringLiteral("next"));
+  EXPECT_EQ(reader.readField(), QStringLiteral(";"));
+  EXPECT_EQ(reader.readLine(), QStringLiteral("swallowed, line"));
+  EXPECT_EQ(reader.readField(), QStringLiteral("next"));
 }
 
 TEST(FieldReader, ReadingPastTheEndGivesEmptyAndZeroAndIsNoticed) {
   FieldReader reader(QStringLiteral("7,"));
-  EXPECT_EQ(reader.ReadInt32(), 7);
-  EXPECT_TRUE(reader.AtEnd());
-  EXPECT_FALSE(reader.PastEnd());
-  EXPECT_EQ(reader.ReadInt32(), 0);
-  EXPECT_TRUE(reader.PastEnd());
-  EXPECT_EQ(reader.ReadField(), QString());
-  EXPECT_EQ(reader.ReadLine(), QString());
-  reader.ClearPastEnd();
-  EXPECT_FALSE(reader.PastEnd());
+  EXPECT_EQ(reader.readInt32(), 7);
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_FALSE(reader.pastEnd());
+  EXPECT_EQ(reader.readInt32(), 0);
+  EXPECT_TRUE(reader.pastEnd());
+  EXPECT_EQ(reader.readField(), QString());
+  EXPECT_EQ(reader.readLine(), QString());
+  reader.clearPastEnd();
+  EXPECT_FALSE(reader.pastEnd());
   // An unclosed quote that reaches the end is a whole field, not a read past the end.
   FieldReader quoted(QStringLiteral("\"to the end"));
-  EXPECT_EQ(quoted.ReadField(), QStringLiteral("to the end"));
-  EXPECT_TRUE(quoted.AtEnd());
-  EXPECT_FALSE(quoted.PastEnd());
+  EXPECT_EQ(quoted.readField(), QStringLiteral("to the end"));
+  EXPECT_TRUE(quoted.atEnd());
+  EXPECT_FALSE(quoted.pastEnd());
 }
 
 TEST(FieldReader, NumbersAreReadLeniently) {
   FieldReader reader(QStringLiteral("12abc, x ,2.5,3.5,-7,99999999999,40000,-40000,\"15\""));
   // Halves round to even; out-of-range values are clamped.
-  for (int32_t expected : {12, 0, 2, 4, -7, INT32_MAX}) EXPECT_EQ(reader.ReadInt32(), expected);
-  EXPECT_EQ(reader.ReadInt16(), 32767);
-  EXPECT_EQ(reader.ReadInt16(), -32768);
-  EXPECT_EQ(reader.ReadInt32(), 15);
+  for (int32_t expected : {12, 0, 2, 4, -7, INT32_MAX}) EXPECT_EQ(reader.readInt32(), expected);
+  EXPECT_EQ(reader.readInt16(), 32767);
+  EXPECT_EQ(reader.readInt16(), -32768);
+  EXPECT_EQ(reader.readInt32(), 15);
 }
 
 }  // namespace

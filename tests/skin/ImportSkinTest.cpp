@@ -18,7 +18,7 @@ struct ImportSetup {
     folder.writeBmp(QStringLiteral("foreign/Foreign.BMP"), PatternImage(200, 100));
   }
   SkinDocument load(const SkinLoadEnvironment& env) {
-    return SkinLoader(env).LoadSkin(QStringLiteral("import.skin"));
+    return SkinLoader(env).loadSkin(QStringLiteral("import.skin"));
   }
 };
 

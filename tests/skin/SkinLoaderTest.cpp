@@ -31,7 +31,7 @@ TEST(SkinLoader, LoadsAFullSkinIntoTheDocument) {
   ASSERT_EQ(doc.mainBitmap.size(), QSize(400, 300));
   EXPECT_EQ(doc.mainBitmap.pixel(10, 20), PatternPixel(10, 20));
   EXPECT_EQ(doc.resourceBitmap.size(), QSize(400, 200));
-  EXPECT_EQ(Line(doc.CoolFlag, Colour(doc.background)), "1 #404040");
+  EXPECT_EQ(Line(doc.hoverStyle, Colour(doc.background)), "1 #404040");
 
   // Every kind is read, links also as buttons 101 and up (36 + 3 buttons); records
   // after the end record are not read.
@@ -63,7 +63,7 @@ TEST(SkinLoader, FindsTheSkinFile) {
   SkinLoadEnvironment env = skins.environment();
   env.lastSkinFolder = last.path();
   const auto found = [&env](const QString& name) {
-    return SkinLoader(env).LoadSkin(name).fullPath;
+    return SkinLoader(env).loadSkin(name).fullPath;
   };
 
   // A name ending in "*" takes the screen width; a relative name with a folder is
@@ -73,7 +73,7 @@ TEST(SkinLoader, FindsTheSkinFile) {
   // Absolute paths are used as they are; names ignore case and give the name on disk.
   EXPECT_EQ(found(other), other);
   EXPECT_EQ(found(elsewhere.path() + "other.skin"), other);
-  const SkinDocument doc = SkinLoader(env).LoadSkin(other);
+  const SkinDocument doc = SkinLoader(env).loadSkin(other);
   EXPECT_EQ(Line(doc.baseFolder, doc.skinFolder), Line(elsewhere.path(), elsewhere.path()));
   // A missing skin falls back to the program folder by its file name.
   EXPECT_EQ(found(QStringLiteral("/no/such/place/fallback.skin")),
@@ -91,7 +91,7 @@ TEST(SkinLoader, ASkinFoundNowhereIsReportedWithItsNameAndTheSkinPath) {
   SkinLoadEnvironment env = folder.environment();
   env.lastSkinFolder = QStringLiteral("/previous/");
   env.skinPath = QStringLiteral("/skins");
-  const SkinDocument doc = SkinLoader(env).LoadSkin(QStringLiteral("gone*"));
+  const SkinDocument doc = SkinLoader(env).loadSkin(QStringLiteral("gone*"));
   EXPECT_EQ(doc.outcome, SkinLoadOutcome::NotFound);
   EXPECT_EQ(doc.messages, QStringList{"Skin not found!\nSkinName=gone1024.skin\nSkinPath=/skins"});
   EXPECT_EQ(doc.skinFolder, QStringLiteral("/previous/"));

@@ -48,12 +48,12 @@ SkinLoadEnvironment SkinFolder::environment() {
 
 SkinDocument SkinFolder::load(const QByteArray& text, const QString& name) {
   write(name, text);
-  return SkinLoader(environment()).LoadSkin(name);
+  return SkinLoader(environment()).loadSkin(name);
 }
 
 SkinDocument SkinFolder::load(const QByteArray& text, const SkinLoadEnvironment& env) {
   write(QStringLiteral("test.skin"), text);
-  return SkinLoader(env).LoadSkin(QStringLiteral("test.skin"));
+  return SkinLoader(env).loadSkin(QStringLiteral("test.skin"));
 }
 
 QByteArray SkinWith(const QByteArray& records, const QByteArray& mainName,

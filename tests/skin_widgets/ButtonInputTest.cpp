@@ -15,15 +15,15 @@ using namespace test;
 
 class ButtonInput : public SkinWindowTest {
  protected:
-  void applyHoverStyle(int16_t coolFlag) {
+  void applyHoverStyle(int16_t hoverStyle) {
     SkinDocument doc = SmallSkin();
-    doc.CoolFlag = coolFlag;
+    doc.hoverStyle = hoverStyle;
     apply(doc);
   }
   PressedImage* pressed() { return window.pressedImage(); }
   // The hovered button, the buttons with a border, and where the pressed image shows.
   QString hover() {
-    QString state = QString::number(window.LastIndex());
+    QString state = QString::number(window.hoveredButton());
     for (int n : {3, 5, 12}) {
       if (window.button(n)->hasBorder()) state += QStringLiteral(" border %1").arg(n);
     }

@@ -79,16 +79,16 @@ TEST_F(DisplaySurfaceTest, TheTitleScrollsOnlyWhenAskedAndWhenLongerThanTheDispl
   const QString title = QStringLiteral("ABCDEFGHIJ");
   surface.drawDisplay(6, title);
   surface.drawDisplay(6, title);
-  EXPECT_EQ(surface.ScrollStart(), 1);
+  EXPECT_EQ(surface.scrollStart(), 1);
   surface.setScrollName(1);
   for (int start = 1; start <= 13; ++start) surface.drawDisplay(6, title);
   // The 13th step showed the text from its 13th character on: the "*" (42: row 0, column 10).
   EXPECT_EQ(at(60, 50), ResourcePixel(10 * 4, 20));
-  EXPECT_EQ(surface.ScrollStart(), 14);
+  EXPECT_EQ(surface.scrollStart(), 14);
   // A title that fits the display's cells stops the scroll (where it wraps is
   // in the display text tests).
   surface.drawDisplay(6, QStringLiteral("short"));
-  EXPECT_EQ(surface.ScrollStart(), 1);
+  EXPECT_EQ(surface.scrollStart(), 1);
 }
 
 // The usual forms are seen in the window's repaint test.

@@ -45,8 +45,8 @@ TEST_F(SkinApply, ShowsExactlyTheElementsTheSkinDefinesWhereItPlacesThem) {
   EXPECT_EQ(window.size(), QSize(200, 100));
   EXPECT_EQ(shownElements(), "3 5 12 | 1 2 | 2 6 | 1 2 4 5 | 11");
   EXPECT_EQ(window.button(3)->geometry(), QRect(10, 10, 20, 10));
-  EXPECT_EQ(window.KeyMap()[12], QLatin1Char('P'));
-  EXPECT_TRUE(window.KeyMap()[4].isNull());  // a button the skin lacks answers no key
+  EXPECT_EQ(window.keyMap()[12], QLatin1Char('P'));
+  EXPECT_TRUE(window.keyMap()[4].isNull());  // a button the skin lacks answers no key
   EXPECT_EQ(window.displayAnchor(2)->geometry(), QRect(10, 50, 15, 7));
   EXPECT_EQ(window.playlistBox()->geometry(), QRect(100, 60, 60, 30));
   // Lights are placed but wait for the flags; lights the skin lacks lie off the window.
@@ -61,8 +61,8 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsLabelTexts) {
   first.info = QStringLiteral("first");
   first.windowShape = QRegion(0, 0, 200, 100) - QRegion(0, 0, 10, 10);
   apply(first);
-  EXPECT_EQ(window.SkinLink(1), QStringLiteral("night*"));
-  EXPECT_EQ(window.SkinInfo(), QStringLiteral("first"));
+  EXPECT_EQ(window.skinLink(1), QStringLiteral("night*"));
+  EXPECT_EQ(window.skinInfo(), QStringLiteral("first"));
   EXPECT_EQ(window.mask(), *first.windowShape);
   window.setLabelText(2, QStringLiteral("kept"));
 
@@ -78,12 +78,12 @@ TEST_F(SkinApply, ASecondSkinReplacesTheFirstButKeepsLabelTexts) {
   apply(second);
   EXPECT_EQ(shownElements(), "3 5 | 1 | 2 | 2 4 5 | 00");
   // Button 12, gone with the second skin, no longer answers its key.
-  EXPECT_EQ(QString(window.KeyMap()[3]) + window.KeyMap()[5], QStringLiteral(" X"));
-  EXPECT_TRUE(window.KeyMap()[12].isNull());
+  EXPECT_EQ(QString(window.keyMap()[3]) + window.keyMap()[5], QStringLiteral(" X"));
+  EXPECT_TRUE(window.keyMap()[12].isNull());
   EXPECT_EQ(window.label(2)->text(), QStringLiteral("kept"));
   EXPECT_EQ(window.sliderDef(1).W, 0);
-  EXPECT_EQ(window.SkinLink(1), QString());
-  EXPECT_EQ(window.SkinInfo(), QString());
+  EXPECT_EQ(window.skinLink(1), QString());
+  EXPECT_EQ(window.skinInfo(), QString());
   EXPECT_TRUE(window.mask().isEmpty());
   // A display the skin lacks draws nothing.
   const QImage before = window.backBuffer();
@@ -105,20 +105,20 @@ TEST_F(SkinApply, MissingPicturesKeepThePreviousOnes) {
 }
 
 TEST_F(SkinApply, SizeTogglesFollowTheSkinsSizesAndALoadResetsThemOnScreen) {
-  window.ToggleHalf();
+  window.toggleAlternateSize();
   EXPECT_EQ(window.size(), QSize(150, 80));
-  window.ToggleSmall();
+  window.toggleSmall();
   EXPECT_EQ(window.size(), QSize(100, 40));
-  window.ToggleHalf();  // the small size stays while it is on
+  window.toggleAlternateSize();  // the small size stays while it is on
   EXPECT_EQ(window.size(), QSize(100, 40));
-  EXPECT_EQ(window.HFlag(), 0);
-  window.ToggleHalf();
-  window.ToggleSmall();
+  EXPECT_EQ(window.alternateSize(), 0);
+  window.toggleAlternateSize();
+  window.toggleSmall();
   EXPECT_EQ(window.size(), QSize(150, 80));
   window.move(900, 700);
   apply(SmallSkin());
-  EXPECT_EQ(window.HFlag(), 0);
-  EXPECT_EQ(window.Small(), 0);
+  EXPECT_EQ(window.alternateSize(), 0);
+  EXPECT_EQ(window.isSmall(), 0);
   EXPECT_EQ(window.geometry(), QRect(824, 640, 200, 100));
 }
 

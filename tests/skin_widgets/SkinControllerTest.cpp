@@ -23,7 +23,7 @@ class SkinControllerTest : public ::testing::Test, public MessageSink {
  protected:
   void SetUp() override {
     settings.SkinPath = dir.path();
-    SkinLoadEnvironment env = SkinLoadEnvironment::ForProgram();
+    SkinLoadEnvironment env = SkinLoadEnvironment::forProgram();
     env.programFolders = {dir.mkdir(QStringLiteral("program"))};
     env.screenWidth = 1024;
     controller.setEnvironment(env);
@@ -61,14 +61,14 @@ TEST_F(SkinControllerTest, AppliesTheSkinAndShowsItsMessagesWhileTheTimerIsStopp
             "Kavoro Skin,Tiny\r\n120,60,120,40,60,20\r\nmain.bmp,missing-res.bmp\r\n"
             "0,0,10,20,30,0,0,0\r\nB7,5,5,20,10,0,0,q,Seven\r\n"
             "L51,0,0,10,10,0,0,0,8,Sans,tip\r\nE\r\n");
-  EXPECT_EQ(controller.LoadSkin(QStringLiteral("tiny.skin"), false), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(controller.loadSkin(QStringLiteral("tiny.skin"), false), SkinLoadOutcome::Loaded);
   EXPECT_EQ(log,
             (QStringList{
                 "stop", "message: Resource bitmap not found: " + dir.path() + "missing-res.bmp",
                 "message: 界面文件读取错误!\n此界面文件包涵系统不该涵有的原素!:\n L51", "start"}));
   EXPECT_EQ(window.size(), QSize(120, 60));
   EXPECT_TRUE(window.button(7)->isVisibleTo(&window));
-  EXPECT_EQ(window.KeyMap()[7], QLatin1Char('q'));
+  EXPECT_EQ(window.keyMap()[7], QLatin1Char('q'));
   EXPECT_EQ(window.backBuffer().pixel(100, 50), qRgb(40, 50, 60));
   EXPECT_EQ(settings.Skin, dir.path() + QStringLiteral("tiny.skin"));
   EXPECT_EQ(controller.lastSkinFolder(), dir.path());
@@ -76,12 +76,12 @@ TEST_F(SkinControllerTest, AppliesTheSkinAndShowsItsMessagesWhileTheTimerIsStopp
 
 TEST_F(SkinControllerTest, AFailedLoadOnlyShowsItsMessageAndRemembersTheFolder) {
   settings.Skin = QStringLiteral("/old.skin");
-  EXPECT_EQ(controller.LoadSkin(QStringLiteral("nothere.skin"), true), SkinLoadOutcome::NotFound);
+  EXPECT_EQ(controller.loadSkin(QStringLiteral("nothere.skin"), true), SkinLoadOutcome::NotFound);
   EXPECT_EQ(log,
             QStringList{"message: Skin not found!\nSkinName=nothere.skin\nSkinPath=" + dir.path()});
   const QString folder = dir.mkdir(QStringLiteral("other"));
   dir.write(QStringLiteral("other/bad.skin"), "Kavoro skin,wrong case\r\n");
-  EXPECT_EQ(controller.LoadSkin(folder + QStringLiteral("bad.skin"), false),
+  EXPECT_EQ(controller.loadSkin(folder + QStringLiteral("bad.skin"), false),
             SkinLoadOutcome::InvalidHeader);
   EXPECT_EQ(log.last(), QStringLiteral("message: Invalid Skin!"));
   EXPECT_EQ(controller.lastSkinFolder(), folder);
@@ -91,28 +91,28 @@ TEST_F(SkinControllerTest, AFailedLoadOnlyShowsItsMessageAndRemembersTheFolder) 
 TEST_F(SkinControllerTest, AStartSkinWithAWrongHeaderMakesWayForTheDefaultSkin) {
   const QString fallback = writeDefaultSkin();
   dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
-  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("bad.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(controller.loadStartSkin(QStringLiteral("bad.skin")), SkinLoadOutcome::Loaded);
   EXPECT_EQ(log, (QStringList{"message: Invalid Skin!", "stop", "start"}));
   EXPECT_EQ(window.size(), QSize(80, 40));
   EXPECT_EQ(window.backBuffer().pixel(70, 30), qRgb(7, 8, 9));
   EXPECT_EQ(settings.Skin, fallback);
   // Its play/pause button, without a key letter, answers the space bar.
-  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.KeyMap()), 36);
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.keyMap()), 36);
 }
 
 TEST_F(SkinControllerTest, TheProgramsOwnDefaultSkinTakesOverAndPlaysOnTheSpaceBar) {
   const QString share = qEnvironmentVariable("KD_SHARE_DIR");
   if (share.isEmpty()) GTEST_SKIP() << "KD_SHARE_DIR names the built program folder";
-  SkinLoadEnvironment env = SkinLoadEnvironment::ForProgram();
+  SkinLoadEnvironment env = SkinLoadEnvironment::forProgram();
   env.programFolders = {share + QLatin1Char('/')};
   env.screenWidth = 1024;
   controller.setEnvironment(env);
   dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
-  controller.LoadStartSkin(QStringLiteral("bad.skin"));
+  controller.loadStartSkin(QStringLiteral("bad.skin"));
   EXPECT_EQ(log.first(), QStringLiteral("message: Invalid Skin!"));
   EXPECT_EQ(QFileInfo(settings.Skin).fileName(), QStringLiteral("default.skin"));
   EXPECT_FALSE(window.windowBitmap().isNull());
-  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.KeyMap()), int(Command::PlayPause));
+  EXPECT_EQ(CommandForKey(QLatin1Char(' '), window.keyMap()), int(Command::PlayPause));
 }
 
 TEST_F(SkinControllerTest, AStartSkinWithoutItsMainBitmapMakesWayForTheDefaultSkin) {
@@ -120,32 +120,32 @@ TEST_F(SkinControllerTest, AStartSkinWithoutItsMainBitmapMakesWayForTheDefaultSk
   dir.write(QStringLiteral("faceless.skin"),
             "Kavoro Skin,Faceless\r\n120,60,120,40,60,20\r\nnone.bmp,main.bmp\r\n"
             "0,0,10,20,30,0,0,0\r\nB7,5,5,20,10,0,0,Q,Seven\r\nE\r\n");
-  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("faceless.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(controller.loadStartSkin(QStringLiteral("faceless.skin")), SkinLoadOutcome::Loaded);
   EXPECT_EQ(log, (QStringList{"stop", "message: Main bitmap not found: " + dir.path() + "none.bmp",
                               "start", "stop", "start"}));
   EXPECT_EQ(window.size(), QSize(80, 40));
   EXPECT_EQ(window.backBuffer().pixel(70, 30), qRgb(7, 8, 9));
   EXPECT_EQ(settings.Skin, fallback);
-  EXPECT_EQ(CommandForKey(QLatin1Char('q'), window.KeyMap()), 0);  // gone with its skin
+  EXPECT_EQ(CommandForKey(QLatin1Char('q'), window.keyMap()), 0);  // gone with its skin
 }
 
 TEST_F(SkinControllerTest, AStartSkinThatLoadsStaysAndLaterFailuresKeepTheCurrentSkin) {
   writeDefaultSkin();
   dir.write(QStringLiteral("tiny.skin"),
             "Kavoro Skin,Tiny\r\n120,60,120,40,60,20\r\nmain.bmp,main.bmp\r\nE\r\n");
-  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("tiny.skin")), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(controller.loadStartSkin(QStringLiteral("tiny.skin")), SkinLoadOutcome::Loaded);
   EXPECT_EQ(log, (QStringList{"stop", "start"}));
   EXPECT_EQ(window.size(), QSize(120, 60));
   EXPECT_EQ(settings.Skin, dir.path() + QStringLiteral("tiny.skin"));
 
   // Skins chosen later that fail never bring the default skin.
   dir.write(QStringLiteral("bad.skin"), "Kavoro skin,wrong case\r\n");
-  EXPECT_EQ(controller.LoadSkin(QStringLiteral("bad.skin"), false), SkinLoadOutcome::InvalidHeader);
+  EXPECT_EQ(controller.loadSkin(QStringLiteral("bad.skin"), false), SkinLoadOutcome::InvalidHeader);
   EXPECT_EQ(window.size(), QSize(120, 60));
   EXPECT_EQ(settings.Skin, dir.path() + QStringLiteral("tiny.skin"));
   dir.write(QStringLiteral("faceless.skin"),
             "Kavoro Skin,Faceless\r\n100,50,100,40,60,20\r\nnone.bmp,main.bmp\r\nE\r\n");
-  controller.LoadSkin(QStringLiteral("faceless.skin"), false);
+  controller.loadSkin(QStringLiteral("faceless.skin"), false);
   EXPECT_EQ(window.size(), QSize(100, 50));
   EXPECT_EQ(window.backBuffer().pixel(90, 45), qRgb(40, 50, 60));  // the picture shown stays
 }
@@ -154,13 +154,13 @@ TEST_F(SkinControllerTest, AFailingDefaultSkinIsLoadedOnceAndAMissingOneNotAtAll
   const QString fallback = dir.write(QStringLiteral("program/default.skin"),
                                      "Kavoro Skin,Default\r\n80,40,80,40,80,20\r\n"
                                      "gone.bmp,gone.bmp\r\nE\r\n");
-  EXPECT_EQ(controller.LoadStartSkin(fallback), SkinLoadOutcome::Loaded);
+  EXPECT_EQ(controller.loadStartSkin(fallback), SkinLoadOutcome::Loaded);
   EXPECT_EQ(log.count(QStringLiteral("stop")), 1);
   EXPECT_EQ(settings.Skin, fallback);
 
   QFile::remove(fallback);
   log.clear();
-  EXPECT_EQ(controller.LoadStartSkin(QStringLiteral("nothere.skin")), SkinLoadOutcome::NotFound);
+  EXPECT_EQ(controller.loadStartSkin(QStringLiteral("nothere.skin")), SkinLoadOutcome::NotFound);
   EXPECT_EQ(log,
             QStringList{"message: Skin not found!\nSkinName=nothere.skin\nSkinPath=" + dir.path()});
 }
@@ -169,13 +169,13 @@ TEST_F(SkinControllerTest, AnImportSkinAsksWithTheTimerStoppedUnlessToldNotTo) {
   dir.write(QStringLiteral("import.skin"),
             "Kavoro Skin,Import\r\n20,10,20,10,20,10\r\n*,imports/\r\n"
             "Pictures|*.bmp,pic.bmp\r\n0,0,1,2,3,0,0,0\r\nW0,20,10\r\nW1,20,10\r\nU\r\nE\r\n");
-  controller.LoadSkin(QStringLiteral("import.skin"), false);
+  controller.loadSkin(QStringLiteral("import.skin"), false);
   EXPECT_EQ(log, (QStringList{"stop", "ask Pictures|*.bmp pic.bmp", "start"}));
   EXPECT_EQ(settings.SkinImport, dir.path() + QStringLiteral("chosen/"));
   EXPECT_EQ(window.size(), QSize(20, 10));
   log.clear();
   settings.SkinImport = QStringLiteral("/kept/");
-  controller.LoadSkin(QStringLiteral("import.skin"), true);
+  controller.loadSkin(QStringLiteral("import.skin"), true);
   EXPECT_EQ(log, (QStringList{"stop", "start"}));
   EXPECT_EQ(settings.SkinImport, QStringLiteral("/kept/"));
 }

@@ -70,7 +70,7 @@ SkinDocument SmallSkin() {
   return doc;
 }
 
-void RecordingHandler::MoveKnob(int index, float value) {
+void RecordingHandler::moveKnob(int index, float value) {
   log(QStringLiteral("MoveKnob %1 %2").arg(index).arg(double(value), 0, 'g', 4));
   if (onMove) onMove(index, value);
 }

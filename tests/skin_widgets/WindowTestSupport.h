@@ -47,31 +47,31 @@ SkinDocument SmallSkin();
 // Records every report as a line ("ButtonUp 12", "MoveKnob 1 0.25", ...).
 class RecordingHandler : public SkinWindowHandler {
  public:
-  void ButtonUp(int index) override { log(QStringLiteral("ButtonUp %1").arg(index)); }
-  void KeyTyped(QChar character) override { log(QStringLiteral("KeyTyped ") + character); }
-  void LabelClicked(int index) override { log(QStringLiteral("LabelClicked %1").arg(index)); }
-  void PressKnob(int index, bool horizontal) override {
+  void buttonUp(int index) override { log(QStringLiteral("ButtonUp %1").arg(index)); }
+  void keyTyped(QChar character) override { log(QStringLiteral("KeyTyped ") + character); }
+  void labelClicked(int index) override { log(QStringLiteral("LabelClicked %1").arg(index)); }
+  void pressKnob(int index, bool horizontal) override {
     log(QStringLiteral("PressKnob %1 %2").arg(index).arg(horizontal ? "h" : "v"));
   }
-  void MoveKnob(int index, float value) override;
-  void ReleaseKnob(int index) override { log(QStringLiteral("ReleaseKnob %1").arg(index)); }
-  void DoubleClickKnob(int index) override { log(QStringLiteral("DoubleClickKnob %1").arg(index)); }
-  void PlaylistDoubleClicked(int row) override {
+  void moveKnob(int index, float value) override;
+  void releaseKnob(int index) override { log(QStringLiteral("ReleaseKnob %1").arg(index)); }
+  void doubleClickKnob(int index) override { log(QStringLiteral("DoubleClickKnob %1").arg(index)); }
+  void playlistDoubleClicked(int row) override {
     log(QStringLiteral("PlaylistDoubleClicked %1").arg(row));
   }
-  void PlaylistDeletePressed() override { log(QStringLiteral("PlaylistDeletePressed")); }
-  void CoverDoubleClicked() override { log(QStringLiteral("CoverDoubleClicked")); }
-  void FilesDropped(const QStringList& paths) override {
+  void playlistDeletePressed() override { log(QStringLiteral("PlaylistDeletePressed")); }
+  void coverDoubleClicked() override { log(QStringLiteral("CoverDoubleClicked")); }
+  void filesDropped(const QStringList& paths) override {
     log(QStringLiteral("FilesDropped ") + paths.join(QLatin1Char(' ')));
   }
-  void PopupRequested(QPoint at) override {
+  void popupRequested(QPoint at) override {
     log(QStringLiteral("PopupRequested %1,%2").arg(at.x()).arg(at.y()));
   }
-  void CloseRequested() override { log(QStringLiteral("CloseRequested")); }
-  void Activated() override { log(QStringLiteral("Activated")); }
+  void closeRequested() override { log(QStringLiteral("CloseRequested")); }
+  void activated() override { log(QStringLiteral("Activated")); }
 
   QStringList reports;
-  // Called with every MoveKnob, as the application places the knob.
+  // Called with every moveKnob, as the application places the knob.
   std::function<void(int, float)> onMove;
 
  private:

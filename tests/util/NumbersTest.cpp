@@ -22,11 +22,11 @@ TEST(Numbers, RoundsHalvesToEvenAndClamps) {
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
   EXPECT_EQ(RoundHalfEven(2.51), 3);
-  EXPECT_EQ(ReadInt16(u"40000"), 32767);
-  EXPECT_EQ(ReadInt16(u"-40000"), -32768);
-  EXPECT_EQ(ReadInt16(u"1e300"), 32767);
-  EXPECT_EQ(ReadInt32(u"4320"), 4320);
-  EXPECT_EQ(ReadInt32(u"99999999999"), 2147483647);
+  EXPECT_EQ(readInt16(u"40000"), 32767);
+  EXPECT_EQ(readInt16(u"-40000"), -32768);
+  EXPECT_EQ(readInt16(u"1e300"), 32767);
+  EXPECT_EQ(readInt32(u"4320"), 4320);
+  EXPECT_EQ(readInt32(u"99999999999"), 2147483647);
 }
 
 TEST(TextForms, NumberForms) {

@@ -348,7 +348,7 @@ SkinLayout DefaultLayout() {
   l.full = {geometry::kWidth, geometry::kFullHeight};
   l.noPlaylist = {geometry::kWidth, geometry::kDeckBottom};
   l.strip = {geometry::kWidth, geometry::kStripHeight};
-  l.coolFlag = 2;
+  l.hoverStyle = 2;
   l.background = palette::kDeckBottom;
   AddFonts(l);
   AddTopBar(l);

@@ -147,7 +147,7 @@ struct SkinLayout {
   QSize noPlaylist;
   QSize strip;
   int cornerRadius = 12;
-  int coolFlag = 2;
+  int hoverStyle = 2;
   QColor background;
   QVector<ButtonSpec> buttons;
   QVector<GlyphFont> fonts;

@@ -117,7 +117,8 @@ QByteArray WriteSkinFile(const SkinLayout& l, const SkinFiles& files, QString* e
          u',' + Num(l.noPlaylist.height()) + u',' + Num(l.strip.width()) + u',' +
          Num(l.strip.height()));
   w.line(w.text(files.mainBitmap) + u',' + w.text(files.resourceBitmap));
-  w.line(Num(l.coolFlag) + QStringLiteral(",0,") + Colour(l.background) + QStringLiteral(",0,0,0"));
+  w.line(Num(l.hoverStyle) + QStringLiteral(",0,") + Colour(l.background) +
+         QStringLiteral(",0,0,0"));
   w.line(QStringLiteral("/,作者 Author: kavorodeck"));
   w.line(
       QStringLiteral("/,许可 Licence: 随 kavorodeck 发布，可自由使用与修改 "

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
   kd::Settings settings;
   PrintingSink sink;
   kd::SkinController controller(window, settings, sink);
-  if (controller.LoadSkin(skin, true) != kd::SkinLoadOutcome::Loaded) return 1;
+  if (controller.loadSkin(skin, true) != kd::SkinLoadOutcome::Loaded) return 1;
 
   kd::Playlist playlist;
   for (int n = 1; n <= 12; ++n) {
