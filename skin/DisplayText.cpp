@@ -170,7 +170,8 @@ ClockText ClockDisplayText(int16_t format, QTime now, int16_t timeFmt, const QSt
                            const QString& pmText) {
   const bool withSeconds = format == 2;
   const bool twentyFour = timeFmt != 0;
-  QString full = ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
+  QString full =
+      ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
   if (withSeconds) full += QLatin1Char(':') + ZeroPadded(now.second(), 2);
   if (twentyFour) {
     full += withSeconds ? QStringLiteral(" ") : QStringLiteral("    ");

@@ -108,8 +108,8 @@ DisplaySurface::Drawn DisplaySurface::draw(int index, const Value& value) {
 }
 
 QString ClockLabelText(QTime now, int16_t timeFmt, const QString& am, const QString& pm) {
-  const QString shown = ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') +
-                       ZeroPadded(now.minute(), 2);
+  const QString shown =
+      ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
   if (timeFmt != 0) return shown + QStringLiteral("   ");
   return shown + QLatin1Char(' ') + (now.hour() < 12 ? am : pm);
 }
