@@ -207,13 +207,6 @@ std::span<const SettingKey* const> ShutdownWriteOrder() {
   return order;
 }
 
-const SettingKey* FindSettingKey(QStringView name) {
-  for (const SettingKey& key : kKeys) {
-    if (name.compare(Name(key.readName), Qt::CaseInsensitive) == 0) return &key;
-  }
-  return nullptr;
-}
-
 QString FormatSetting(const SettingKey& key, const Settings& settings) {
   return std::visit(
       [&](auto field) -> QString {

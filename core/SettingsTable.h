@@ -66,8 +66,6 @@ struct SettingKey {
 // The keys written at shut-down (steps Shutdown, Position, LastRun), in the
 // order they are written.
 std::span<const SettingKey* const> ShutdownWriteOrder();
-// The key read or written under `name` (either spelling, any case), or null.
-const SettingKey* FindSettingKey(QStringView name);
 
 // The text a key is written as, from the field's value in `settings`.
 QString FormatSetting(const SettingKey& key, const Settings& settings);

@@ -175,11 +175,3 @@ TEST_F(SettingsTableTest, PathIsWrittenAtOnceAndAlone) {
   EXPECT_EQ(store.toBytes().count("PATH="), 1);
   EXPECT_EQ(store.toBytes().count("\nPath="), 0);
 }
-
-TEST_F(SettingsTableTest, TheTableFindsAKeyByEitherSpelling) {
-  const SettingKey* key = FindSettingKey(u"clearplfirst");
-  ASSERT_NE(key, nullptr);
-  EXPECT_EQ(FindSettingKey(u"ClearPlFirst"), key);
-  EXPECT_EQ(key->writeName, "ClearPlFirst");
-  EXPECT_EQ(FindSettingKey(u"NoSuchKey"), nullptr);
-}

@@ -23,10 +23,3 @@ TEST(AtomicFile, ReadOnlyTargetIsLeftWhole) {
   EXPECT_EQ(test::TempDir::read(path), "keep me");
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
-
-TEST(AtomicFile, FailsOnFoldersAndMissingParents) {
-  test::TempDir dir;
-  EXPECT_FALSE(WriteFileAtomically(dir.mkdir("sub"), "x"));
-  EXPECT_FALSE(WriteFileAtomically(dir.path() + "no/such/folder/file", "x"));
-  EXPECT_FALSE(WriteFileAtomically("", "x"));
-}

@@ -45,13 +45,6 @@ TEST(TextCodec, UnknownCodepageFallsBackToTheDefault) {
   EXPECT_EQ(DecodeText("\xE9t\xE9"), DecodeText("\xE9t\xE9", "GB18030"));
 }
 
-TEST(TextCodec, GarbageNeverBreaksDecoding) {
-  QByteArray garbage;
-  for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) & 0xFF));
-  const QString text = DecodeText(garbage);
-  EXPECT_FALSE(text.isEmpty());
-}
-
 TEST(TextCodec, LegacyTextLongerThanOneConversionWindowDecodesWhole) {
   // An odd lead byte shifts every double-byte character across the internal
   // window boundaries.
