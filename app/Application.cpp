@@ -123,16 +123,16 @@ void Application::labelClicked(int index) {
 }
 
 void Application::pressKnob(int index, bool horizontal) {
-  m_sliders.pressKnob(index, horizontal);
+  if (const auto role = SliderRoleOf(index)) m_sliders.pressKnob(*role, horizontal);
 }
 void Application::moveKnob(int index, float value) {
-  m_sliders.moveKnob(index, value);
+  if (const auto role = SliderRoleOf(index)) m_sliders.moveKnob(*role, value);
 }
 void Application::releaseKnob(int index) {
-  m_sliders.releaseKnob(index);
+  if (const auto role = SliderRoleOf(index)) m_sliders.releaseKnob(*role);
 }
 void Application::doubleClickKnob(int index) {
-  m_sliders.doubleClickKnob(index);
+  if (const auto role = SliderRoleOf(index)) m_sliders.doubleClickKnob(*role);
 }
 
 void Application::playlistDoubleClicked(int row) {

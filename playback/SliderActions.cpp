@@ -12,9 +12,6 @@ namespace kd {
 
 namespace {
 
-// The sliders by their fixed role in a skin.
-enum SliderRole : int { kPosition = 1, kVolume = 2, kBalance = 3, kRate = 5 };
-
 int32_t wholeSecondsAt(float value, double length) {
   return ClampToInt32(static_cast<int64_t>(std::floor(value * length)));
 }
@@ -25,58 +22,58 @@ SliderActions::SliderActions(PlayerModel& model, Transport& transport, VolumeCon
                              PositionTimer& timer)
     : m_model(model), m_transport(transport), m_volume(volume), m_timer(timer) {}
 
-void SliderActions::applySlider(int index, float value) {
-  switch (index) {
-    case kPosition:
+void SliderActions::applySlider(SliderRole role, float value) {
+  switch (role) {
+    case SliderRole::Position:
       // Shows the time under the knob; nothing is sought before the release.
       m_model.previewPosition(value);
       break;
-    case kVolume:
+    case SliderRole::Volume:
       m_volume.setVolume(value);
       break;
-    case kBalance:
+    case SliderRole::Balance:
       m_volume.setBalance(value);
       break;
-    case kRate:
+    case SliderRole::Rate:
       m_transport.setRate(value);
       break;
-    default:
+    case SliderRole::VolumeBar:
       break;
   }
 }
 
-void SliderActions::pressKnob(int index, bool horizontal) {
-  if (m_heldKnob != 0) return;
+void SliderActions::pressKnob(SliderRole role, bool horizontal) {
+  if (m_heldKnob) return;
   if (horizontal) m_timer.stop();
-  m_heldKnob = index;
+  m_heldKnob = role;
   m_moved = false;
-  if (index == kPosition) m_model.holdPosition();
+  if (role == SliderRole::Position) m_model.holdPosition();
 }
 
-void SliderActions::moveKnob(int index, float value) {
-  if (m_heldKnob <= 0) return;
+void SliderActions::moveKnob(SliderRole role, float value) {
+  if (!m_heldKnob) return;
   m_newValue = value;
   m_moved = true;
-  applySlider(index, value);
+  applySlider(role, value);
 }
 
-void SliderActions::releaseKnob(int index) {
+void SliderActions::releaseKnob(SliderRole role) {
   // A press without movement keeps the playing position: a value left from an
   // earlier drag must not send the item elsewhere.
-  if (index == kPosition && m_heldKnob == kPosition && m_moved) {
+  if (role == SliderRole::Position && m_heldKnob == SliderRole::Position && m_moved) {
     m_transport.seekTo(wholeSecondsAt(m_newValue, m_model.length()));
   }
   m_moved = false;
   m_timer.start();
-  m_heldKnob = 0;
+  m_heldKnob.reset();
   m_model.releasePosition();
 }
 
-void SliderActions::doubleClickKnob(int index) {
-  if (index == kBalance) {
-    applySlider(kBalance, PlayerModel::kCentre);
-  } else if (index == kRate) {
-    applySlider(kRate, PlayerModel::kNormalRate);
+void SliderActions::doubleClickKnob(SliderRole role) {
+  if (role == SliderRole::Balance) {
+    applySlider(SliderRole::Balance, PlayerModel::kCentre);
+  } else if (role == SliderRole::Rate) {
+    applySlider(SliderRole::Rate, PlayerModel::kNormalRate);
   }
 }
 

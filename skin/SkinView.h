@@ -6,6 +6,9 @@
 #include <QString>
 #include <functional>
 
+#include <optional>
+
+#include "playback/SliderActions.h"
 #include "skin/LightTable.h"
 
 namespace kd {
@@ -50,6 +53,24 @@ enum Slider : int {
   kSliderVolumeBar = 4,
   kSliderRate = 5,
 };
+
+// The role of the slider a skin numbers `index`; nullopt for other numbers.
+inline std::optional<SliderRole> SliderRoleOf(int index) {
+  switch (index) {
+    case kSliderPosition:
+      return SliderRole::Position;
+    case kSliderVolume:
+      return SliderRole::Volume;
+    case kSliderBalance:
+      return SliderRole::Balance;
+    case kSliderVolumeBar:
+      return SliderRole::VolumeBar;
+    case kSliderRate:
+      return SliderRole::Rate;
+    default:
+      return std::nullopt;
+  }
+}
 
 class SkinView {
  public:

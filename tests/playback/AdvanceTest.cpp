@@ -25,15 +25,15 @@ TEST_F(PlayerTest, TheTimeAndTheKnobFollowThePosition) {
   EXPECT_EQ(view.displays.value(kDisplayTime), 25.0);
 
   // A held knob is left where the pointer holds it, and shows the time under it.
-  sliders.pressKnob(kSliderPosition, true);
+  sliders.pressKnob(SliderRole::Position, true);
   tickAt(10);
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderPosition), 0.5833f);
-  sliders.moveKnob(kSliderPosition, 0.25f);
+  sliders.moveKnob(SliderRole::Position, 0.25f);
   EXPECT_EQ(view.label(kLabelTime), "-0:15");
   EXPECT_EQ(view.knobs.value(kSliderPosition), 0.25f);
   tickAt(11);
   EXPECT_EQ(view.knobs.value(kSliderPosition), 0.25f);
-  sliders.releaseKnob(kSliderPosition);
+  sliders.releaseKnob(SliderRole::Position);
   EXPECT_EQ(view.label(kLabelTime), "-0:49");
 }
 

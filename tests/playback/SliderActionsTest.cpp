@@ -10,16 +10,16 @@ TEST_F(PlayerTest, DraggingThePositionKnobShowsTheTimeAndSeeksOnlyOnReleaseAfter
   play(1);
   tickAt(5);
   engine.log.clear();
-  sliders.pressKnob(kSliderPosition, true);
+  sliders.pressKnob(SliderRole::Position, true);
   EXPECT_FALSE(timer.isActive());
-  sliders.moveKnob(kSliderPosition, 0.25f);
-  sliders.moveKnob(kSliderPosition, 0.5f);
+  sliders.moveKnob(SliderRole::Position, 0.25f);
+  sliders.moveKnob(SliderRole::Position, 0.5f);
   EXPECT_EQ(view.label(kLabelTime), "0:30");
   EXPECT_EQ(view.displays.value(kDisplayTime), 30.0);
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderPosition), 0.5f);
   EXPECT_TRUE(engine.log.isEmpty());  // nothing is sought before the release
 
-  sliders.releaseKnob(kSliderPosition);
+  sliders.releaseKnob(SliderRole::Position);
   EXPECT_EQ(engine.log, QStringList({"seek 30"}));
   EXPECT_TRUE(timer.isActive());
   EXPECT_FALSE(model.isPositionHeld());
@@ -27,45 +27,45 @@ TEST_F(PlayerTest, DraggingThePositionKnobShowsTheTimeAndSeeksOnlyOnReleaseAfter
   EXPECT_EQ(view.label(kLabelTime), "0:05");
 
   engine.log.clear();  // a press without movement keeps the place
-  sliders.pressKnob(kSliderPosition, true);
-  sliders.releaseKnob(kSliderPosition);
+  sliders.pressKnob(SliderRole::Position, true);
+  sliders.releaseKnob(SliderRole::Position);
   EXPECT_TRUE(engine.log.isEmpty());
 }
 
 TEST_F(PlayerTest, OnlyOneKnobIsDraggedAtATime) {
   addThree();
   play(1);
-  sliders.pressKnob(kSliderVolume, false);  // a vertical knob keeps the timer
-  sliders.pressKnob(kSliderPosition, true);
+  sliders.pressKnob(SliderRole::Volume, false);  // a vertical knob keeps the timer
+  sliders.pressKnob(SliderRole::Position, true);
   EXPECT_FALSE(model.isPositionHeld());
   EXPECT_TRUE(timer.isActive());
-  sliders.moveKnob(kSliderVolume, 0.75f);
+  sliders.moveKnob(SliderRole::Volume, 0.75f);
   EXPECT_EQ(view.label(kLabelVolume), " 75");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderVolumeBar), 0.75f);
   EXPECT_EQ(device.left(), 49151);
-  sliders.releaseKnob(kSliderVolume);
-  sliders.pressKnob(kSliderPosition, true);  // now free to take
+  sliders.releaseKnob(SliderRole::Volume);
+  sliders.pressKnob(SliderRole::Position, true);  // now free to take
   EXPECT_TRUE(model.isPositionHeld());
 }
 
 TEST_F(PlayerTest, DoubleClicksCentreTheBalanceAndRestoreTheRate) {
   addThree();
-  sliders.applySlider(kSliderBalance, 0.2f);
-  sliders.applySlider(kSliderRate, 1.0f);
+  sliders.applySlider(SliderRole::Balance, 0.2f);
+  sliders.applySlider(SliderRole::Rate, 1.0f);
   play(1);
   engine.log.clear();
 
-  sliders.doubleClickKnob(kSliderVolume);
-  sliders.doubleClickKnob(kSliderPosition);
+  sliders.doubleClickKnob(SliderRole::Volume);
+  sliders.doubleClickKnob(SliderRole::Position);
   EXPECT_TRUE(engine.log.isEmpty());
   EXPECT_EQ(view.label(kLabelBalance), "60% left");
 
-  sliders.doubleClickKnob(kSliderBalance);
+  sliders.doubleClickKnob(SliderRole::Balance);
   EXPECT_EQ(view.label(kLabelBalance), "Centre");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderBalance), 0.5f);
   EXPECT_EQ(device.volumeWord(), 0xFFFFFFFFu);
 
-  sliders.doubleClickKnob(kSliderRate);
+  sliders.doubleClickKnob(SliderRole::Rate);
   EXPECT_EQ(view.label(kLabelRate), "100%");
   EXPECT_FLOAT_EQ(view.knobs.value(kSliderRate), 0.5f);
   EXPECT_EQ(engine.log, QStringList({"rate 1"}));

@@ -218,9 +218,9 @@ TEST_F(PlayerTest, APictureIsShownForFiveSecondsOfPlayingTime) {
   transport.togglePause();
   runFor(10.0);  // a paused picture does not grow
   transport.togglePause();
-  sliders.pressKnob(kSliderPosition, true);  // the timer is off during a drag
-  clock.now += 30;                           // and that time is not counted
-  sliders.releaseKnob(kSliderPosition);
+  sliders.pressKnob(SliderRole::Position, true);  // the timer is off during a drag
+  clock.now += 30;                                // and that time is not counted
+  sliders.releaseKnob(SliderRole::Position);
   runFor(2.9);
   EXPECT_EQ(playlist.currentEntry(), 1);
   runFor(0.2);
