@@ -38,7 +38,6 @@ void Application::wire() {
   m_cover.setSkinSink(m_window.get());
   m_cover.setWindowSink(&m_coverHost);
   m_cover.setPlaylistCover([this] { return m_playlist.cover(); });
-  m_cover.setDialogs(&m_dialogs);
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
 
   m_skin.setHooks({[this] { m_timer.stop(); }, [this] { startTimerWhenActive(); },

@@ -108,7 +108,7 @@ class Application : public QObject, private SkinWindowHandler {
   SystemLauncher m_launcher;
   std::unique_ptr<SkinWindow> m_window;
   QtDialogs m_dialogs{m_window.get()};
-  CoverArt m_cover;
+  CoverArt m_cover{m_dialogs};
   CoverWindowHost m_coverHost{[this] { return m_cover.lastCover(); }};
   PositionTimer m_timer;
   Transport m_transport{m_model, m_playlist, m_engine, m_timer, m_dialogs, m_cover, m_settings};

@@ -2,7 +2,6 @@
 // step runs even when an earlier one failed.
 #include <QDir>
 #include <QTextStream>
-#include <cstdio>
 
 #include "app/Application.h"
 #include "core/SettingsTable.h"
@@ -10,19 +9,6 @@
 #include "util/AppPaths.h"
 
 namespace kd {
-
-namespace {
-
-// While the program ends no message box can wait for an answer: failures go
-// to the standard error stream instead.
-class StderrSink : public MessageSink {
- public:
-  void showMessage(const QString& text) override {
-    std::fprintf(stderr, "kavorodeck: %s\n", text.toLocal8Bit().constData());
-  }
-};
-
-}  // namespace
 
 void Application::shutDown() {
   if (m_shutDownDone) return;
@@ -47,13 +33,14 @@ void Application::writeSettings() {
   }
   WriteLastRun(store, m_cover.lastCover(), static_cast<int16_t>(m_playlist.currentEntry()));
   if (!store.save()) {
-    StderrSink().showMessage(QStringLiteral("cannot write the settings file ") +
-                             SettingsFilePath());
+    CancellingDialogs().showMessage(QStringLiteral("cannot write the settings file ") +
+                                    SettingsFilePath());
   }
 }
 
 void Application::writeLastPlaylist() {
-  StderrSink sink;
+  // While the program ends no message box can wait for an answer.
+  CancellingDialogs sink;
   QDir().mkpath(DataFolder());
   WritePL(m_playlist, DataFolder() + QStringLiteral("playlist.m3u"), &sink);
 }

@@ -3,6 +3,7 @@
 // sees them. The UI implements them with Qt dialogs; tests script the answers.
 
 #include <QString>
+#include <cstdio>
 
 #include "util/MessageSink.h"
 
@@ -34,6 +35,20 @@ class Dialogs : public MessageSink {
   virtual QString browseFolder(const QString& prompt) = 0;
   // A yes/no question; true for yes.
   virtual bool confirm(const QString& question) = 0;
+};
+
+// Where nobody can answer (while the program ends, in tools and benchmarks):
+// every dialog is cancelled, every question answered no, and messages go to
+// the standard error stream.
+class CancellingDialogs : public Dialogs {
+ public:
+  FileDialogResult openFile(const FileDialogRequest&) override { return {}; }
+  FileDialogResult saveFile(const FileDialogRequest&) override { return {}; }
+  QString browseFolder(const QString&) override { return {}; }
+  bool confirm(const QString&) override { return false; }
+  void showMessage(const QString& text) override {
+    std::fprintf(stderr, "kavorodeck: %s\n", text.toLocal8Bit().constData());
+  }
 };
 
 }  // namespace kd

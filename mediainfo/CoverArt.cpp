@@ -21,7 +21,7 @@ QString findTagPicture(const QString& base) {
 
 }  // namespace
 
-CoverArt::CoverArt() = default;
+CoverArt::CoverArt(Dialogs& dialogs) : m_dialogs(dialogs) {}
 
 QString CoverArt::defaultPicture() {
   return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
@@ -78,14 +78,13 @@ void CoverArt::loadCover(const QString& a) {
 }
 
 void CoverArt::selectCover() {
-  if (!m_dialogs) return;
   FileDialogRequest request;
   request.title = QStringLiteral("Select Cover");
   request.filter = QStringLiteral("Bitmap|*.gif;*.bmp;*.jpg");
   request.filterIndex = 1;
   request.initialFolder = QString();
   request.fileName = m_lastChosen;
-  const FileDialogResult result = m_dialogs->openFile(request);
+  const FileDialogResult result = m_dialogs.openFile(request);
   if (result.cancelled()) return;
   m_lastChosen = result.path;
   loadCover(result.path);

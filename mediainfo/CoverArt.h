@@ -22,7 +22,8 @@ class CoverArt : public CoverHooks {
   // The default picture, looked for in the program folders.
   static constexpr const char* kDefaultPictureName = "nocover.bmp";
 
-  CoverArt();
+  // `dialogs` lets the user pick a picture (SelectCover).
+  explicit CoverArt(Dialogs& dialogs);
 
   // Where pictures are shown. A missing skin sink counts as a skin without a
   // cover image; a missing window sink as no cover window.
@@ -35,7 +36,6 @@ class CoverArt : public CoverHooks {
   void setPreferencesVisibleQuery(std::function<bool()> query) {
     m_prefsVisible = std::move(query);
   }
-  void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
 
   // The picture shown now, "" when none; saved at exit as the LastCover setting.
   const QString& lastCover() const { return m_lastCover; }
@@ -64,7 +64,7 @@ class CoverArt : public CoverHooks {
 
   SkinCoverSink* m_skin = nullptr;
   CoverWindowSink* m_window = nullptr;
-  Dialogs* m_dialogs = nullptr;
+  Dialogs& m_dialogs;
   std::function<QString()> m_plCover;
   std::function<bool()> m_prefsVisible;
   QString m_lastCover;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "core/Dialogs.h"
 #include "mediainfo/CoverArt.h"
 #include "mediainfo/SkinCoverSink.h"
 #include "util/AppPaths.h"
@@ -45,7 +46,8 @@ struct MusicFolder {
 void BM_LoadTagCoverJpeg1000(benchmark::State& state) {
   MusicFolder folder;
   NullSkin skin;
-  kd::CoverArt cover;
+  kd::CancellingDialogs dialogs;
+  kd::CoverArt cover(dialogs);
   cover.setSkinSink(&skin);
   for (auto _ : state) {
     cover.playlistCleared();  // forget the picture, so it is loaded every time
@@ -61,7 +63,8 @@ void BM_LoadTagCoverNoPicture(benchmark::State& state) {
   QTemporaryDir program;
   kd::SetProgramFolderOverride(program.path());
   NullSkin skin;
-  kd::CoverArt cover;
+  kd::CancellingDialogs dialogs;
+  kd::CoverArt cover(dialogs);
   cover.setSkinSink(&skin);
   for (auto _ : state) {
     cover.loadTagCover(folder.path, QStringLiteral("Nobody"), QStringLiteral("Nothing"));

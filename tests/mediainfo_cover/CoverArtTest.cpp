@@ -66,7 +66,6 @@ class CoverArtTest : public ::testing::Test {
     cover.setWindowSink(&places);
     cover.setPlaylistCover([this] { return plCover; });
     cover.setPreferencesVisibleQuery([this] { return prefsVisible; });
-    cover.setDialogs(&dialogs);
   }
   ~CoverArtTest() override { SetProgramFolderOverride(QString()); }
 
@@ -77,7 +76,7 @@ class CoverArtTest : public ::testing::Test {
   FakeDialogs dialogs;
   QString plCover;
   bool prefsVisible = false;
-  CoverArt cover;
+  CoverArt cover{dialogs};
 };
 
 TEST_F(CoverArtTest, TagNamesAreFoundWithoutRegardToCaseAndLaterRulesWin) {

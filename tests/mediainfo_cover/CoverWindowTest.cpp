@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "CoverFixtures.h"
+#include "core/Dialogs.h"
 #include "mediainfo/CoverArt.h"
 #include "mediainfo/widgets/CoverWindow.h"
 #include "mediainfo/widgets/CoverWindowHost.h"
@@ -78,7 +79,8 @@ TEST(CoverWindow, LoadsLastCoverOnlyWhenItIsAPictureThatLoads) {
 TEST(CoverWindowHost, CreatesTheWindowWhenNeededAndAfreshAfterItIsClosed) {
   TempDir dir;
   QString lastCover;
-  CoverArt cover;  // no skin sink: a skin without a cover image
+  CancellingDialogs dialogs;
+  CoverArt cover{dialogs};  // no skin sink: a skin without a cover image
   CoverWindowHost host([&] { return lastCover; });
   cover.setWindowSink(&host);
   EXPECT_FALSE(host.isCoverWindowVisible());
