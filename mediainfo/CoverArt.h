@@ -29,7 +29,7 @@ class CoverArt : public CoverHooks {
   // cover image; a missing window sink as no cover window.
   void setSkinSink(SkinCoverSink* sink) { m_skin = sink; }
   void setWindowSink(CoverWindowSink* sink) { m_window = sink; }
-  // The loaded playlist's own picture (PLCover), the fallback of loadTagCover.
+  // The loaded playlist's own picture, the fallback of loadTagCover.
   void setPlaylistCover(std::function<QString()> plCover) { m_plCover = std::move(plCover); }
   // Whether the preferences dialog is on screen. The query must not bring the
   // dialog into being; without one the dialog counts as not visible.
