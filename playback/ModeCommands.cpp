@@ -13,28 +13,26 @@ int32_t wholeSeconds(double seconds) {
 
 }  // namespace
 
-void ModeCommands::toggleIntro() {
+void ModeCommands::flip(bool PlayModes::*mode) {
   PlayModes modes = m_model.modes();
-  modes.intro = !modes.intro;
+  modes.*mode = !(modes.*mode);
   m_model.setModes(modes);
+}
+
+void ModeCommands::toggleIntro() {
+  flip(&PlayModes::intro);
 }
 
 void ModeCommands::toggleStopAfterEach() {
-  PlayModes modes = m_model.modes();
-  modes.stopAfterEach = !modes.stopAfterEach;
-  m_model.setModes(modes);
+  flip(&PlayModes::stopAfterEach);
 }
 
 void ModeCommands::toggleShuffle() {
-  PlayModes modes = m_model.modes();
-  modes.shuffle = !modes.shuffle;
-  m_model.setModes(modes);
+  flip(&PlayModes::shuffle);
 }
 
 void ModeCommands::toggleRepeat() {
-  PlayModes modes = m_model.modes();
-  modes.repeat = !modes.repeat;
-  m_model.setModes(modes);
+  flip(&PlayModes::repeat);
 }
 
 void ModeCommands::toggleTimeDirection() {

@@ -2,9 +2,9 @@
 // The commands that flip a player mode (intro scan, stop after each item,
 // repeat, shuffle, the time display's direction) and set the A-B repeat points.
 
-namespace kd {
+#include "playback/PlayerModel.h"
 
-class PlayerModel;
+namespace kd {
 
 class ModeCommands {
  public:
@@ -23,6 +23,7 @@ class ModeCommands {
 
  private:
   void setPointA();
+  void flip(bool PlayModes::*mode);
 
   PlayerModel& m_model;
 };

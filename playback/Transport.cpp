@@ -73,12 +73,17 @@ PlayOutcome Transport::playCurrent(bool continuous) {
   m_model.setRepeatPoints(0, 0);
   m_model.setLength(0);
 
-  if (!resolveEntry()) return cannotPlay(PlayOutcome::Halted, continuous);
-  const PlaylistEntry& entry = m_playlist.entry(m_playlist.currentEntry() - 1);
-  const QString path = entry.path;
+  const QString path = m_playlist.entry(m_playlist.currentEntry() - 1).path;
   const bool isStream = IsStreamUrl(path);
+  // Streams are never looked up on disk: that could block on the network.
+  if (!isStream && !FileExists(path)) {
+    // The path is kept so the entry is still saved and plays again once the
+    // file is back.
+    markCurrent(kNotFoundMark);
+    return cannotPlay(PlayOutcome::Halted, continuous);
+  }
   const ItemKind kind = ClassifyItem(path);
-  if (!prepareByKind(kind)) {
+  if (!prepareByKind(kind, path)) {
     stop();
     return PlayOutcome::Halted;
   }
@@ -114,18 +119,7 @@ PlayOutcome Transport::cannotPlay(PlayOutcome outcome, bool continuous) {
   return outcome;
 }
 
-bool Transport::resolveEntry() {
-  const QString path = m_playlist.entry(m_playlist.currentEntry() - 1).path;
-  // Streams are never looked up on disk: that could block on the network.
-  if (IsStreamUrl(path) || FileExists(path)) return true;
-  // The path is kept so the entry is still saved and plays again once the
-  // file is back.
-  markCurrent(kNotFoundMark);
-  return false;
-}
-
-bool Transport::prepareByKind(ItemKind kind) {
-  const QString path = m_playlist.entry(m_playlist.currentEntry() - 1).path;
+bool Transport::prepareByKind(ItemKind kind, const QString& path) {
   switch (kind) {
     case ItemKind::Mpeg: {
       std::optional<Mp3Facts> facts = ReadMp3Facts(path, m_settings.legacyCodepage());

@@ -90,8 +90,7 @@ class Transport {
 
  private:
   // Steps of playCurrent.
-  bool resolveEntry();                // false: the file is missing
-  bool prepareByKind(ItemKind kind);  // false: halted on a document
+  bool prepareByKind(ItemKind kind, const QString& path);  // false: halted on a document
   void showEntry(ItemKind kind, const QString& path, bool isStream);
   PlayOutcome startEngineItem(const QString& path, bool isStream);
   void showStarted();

@@ -15,16 +15,10 @@
 
 namespace kd {
 
-MediaAdder::MediaAdder(AddContext context)
-    : m_playlist(context.playlist),
-      m_settings(context.settings),
-      m_store(context.store),
-      m_scanner(context.scanner),
-      m_dialogs(context.dialogs),
-      m_play(std::move(context.play)) {}
+MediaAdder::MediaAdder(AddContext context) : m_context(std::move(context)) {}
 
 bool MediaAdder::friendlyNames() const {
-  return m_settings.friendlyNamesOn();
+  return m_context.settings.friendlyNamesOn();
 }
 
 void MediaAdder::setAddItem(const QString& name, const QString& path, const QString& title) {
@@ -34,21 +28,22 @@ void MediaAdder::setAddItem(const QString& name, const QString& path, const QStr
 }
 
 void MediaAdder::addEntry() {
-  Playlist& playlist = m_playlist;
+  Playlist& playlist = m_context.playlist;
   if (m_addName.isEmpty()) return;
   // A folder is scanned whatever its name, even one called "x.m3u".
   if (QFileInfo(m_addPath).isDir()) {
-    m_scanner.scan(m_addPath, m_settings.ValidExt, friendlyNames());
+    m_context.scanner.scan(m_addPath, m_context.settings.ValidExt, friendlyNames());
     return;
   }
   const QString ext = GetExtension(m_addPath).toUpper();
   if (ext == QLatin1String("PLS") || ext == QLatin1String("M3U")) {
-    const PlaylistReadOptions options{friendlyNames(), m_settings.legacyCodepage()};
-    m_scanner.then([&playlist, file = m_addPath, options] { PlRead(playlist, file, options); });
+    const PlaylistReadOptions options{friendlyNames(), m_context.settings.legacyCodepage()};
+    m_context.scanner.then(
+        [&playlist, file = m_addPath, options] { PlRead(playlist, file, options); });
     return;
   }
   if (IsPicture(m_addPath)) m_addTitle += QLatin1String(" (picture)");
-  m_scanner.then([&playlist, entry = PlaylistEntry{m_addTitle, m_addPath}] {
+  m_context.scanner.then([&playlist, entry = PlaylistEntry{m_addTitle, m_addPath}] {
     if (playlist.append(entry) && playlist.currentEntry() == 0) playlist.setCurrentEntry(1);
   });
 }
@@ -59,19 +54,21 @@ void MediaAdder::askMediaFile() {
   request.title = QString::fromUtf8(kOpenTitle);
   request.filter = QString::fromUtf8(kOpenFilter);
   request.filterIndex = m_filterIndex;
-  request.initialFolder = m_settings.Path;
-  const FileDialogResult result = m_dialogs.openFile(request);
+  request.initialFolder = m_context.settings.Path;
+  const FileDialogResult result = m_context.dialogs.openFile(request);
   if (result.cancelled()) return;
   m_filterIndex = result.filterIndex;
   m_addPath = result.path;
   m_addName = GetFileName(m_addPath);
   m_addTitle = FriendlyName(m_addName, friendlyNames());
-  WritePathSetting(m_store, m_settings, m_addPath.left(m_addPath.size() - m_addName.size()));
+  WritePathSetting(m_context.store, m_context.settings,
+                   m_addPath.left(m_addPath.size() - m_addName.size()));
 }
 
 void MediaAdder::addFromDir() {
-  const QString folder = m_dialogs.browseFolder(QString::fromUtf8(kFolderPrompt));
-  if (!folder.isEmpty()) m_scanner.scan(folder, m_settings.ValidExt, friendlyNames());
+  const QString folder = m_context.dialogs.browseFolder(QString::fromUtf8(kFolderPrompt));
+  if (!folder.isEmpty())
+    m_context.scanner.scan(folder, m_context.settings.ValidExt, friendlyNames());
 }
 
 void MediaAdder::openAndPlay() {
@@ -86,12 +83,12 @@ void MediaAdder::openAndPlayPath(const QString& path) {
 }
 
 void MediaAdder::replaceAndPlay() {
-  Playlist& playlist = m_playlist;
-  m_scanner.then([&playlist] { playlist.clear(); });
+  Playlist& playlist = m_context.playlist;
+  m_context.scanner.then([&playlist] { playlist.clear(); });
   addEntry();
-  m_scanner.then([this] {
-    m_playlist.setCurrentEntry(1);
-    m_play();
+  m_context.scanner.then([this] {
+    m_context.playlist.setCurrentEntry(1);
+    m_context.play();
   });
 }
 
@@ -116,8 +113,8 @@ void MediaAdder::addCommandLine(const QString& argument) {
   }
   setAddItem(QString::fromUtf8(kCommandLineName), path, FriendlyName(path, friendlyNames()));
   addEntry();
-  Playlist& playlist = m_playlist;
-  m_scanner.then([&playlist] { playlist.setCurrentEntry(1); });
+  Playlist& playlist = m_context.playlist;
+  m_context.scanner.then([&playlist] { playlist.setCurrentEntry(1); });
 }
 
 void MediaAdder::addStartFile(const QString& startFile) {
@@ -126,7 +123,7 @@ void MediaAdder::addStartFile(const QString& startFile) {
 }
 
 void MediaAdder::whenIdle(std::function<void()> step) {
-  m_scanner.then(std::move(step));
+  m_context.scanner.then(std::move(step));
 }
 
 }  // namespace kd

@@ -88,12 +88,7 @@ class MediaAdder {
   // The playlist holds only the item being added, and it plays.
   void replaceAndPlay();
 
-  Playlist& m_playlist;
-  Settings& m_settings;
-  IniStore& m_store;
-  FolderScanner& m_scanner;
-  Dialogs& m_dialogs;
-  std::function<void()> m_play;
+  AddContext m_context;
   QString m_addName;
   QString m_addPath;
   QString m_addTitle;

@@ -15,37 +15,32 @@
 
 namespace kd {
 
-PlaylistDialogs::PlaylistDialogs(AddContext context)
-    : m_playlist(context.playlist),
-      m_settings(context.settings),
-      m_store(context.store),
-      m_scanner(context.scanner),
-      m_dialogs(context.dialogs),
-      m_play(std::move(context.play)) {}
+PlaylistDialogs::PlaylistDialogs(AddContext context) : m_context(std::move(context)) {}
 
 FileDialogRequest PlaylistDialogs::request(const char* title, const char* filter) const {
   FileDialogRequest request;
   request.title = QString::fromUtf8(title);
   request.filter = QString::fromUtf8(filter);
   request.filterIndex = 1;
-  request.initialFolder = m_settings.Path;
+  request.initialFolder = m_context.settings.Path;
   return request;
 }
 
 void PlaylistDialogs::loadPlaylist() {
-  const QString file = m_dialogs.openFile(request(kLoadTitle, kLoadFilter)).path;
+  const QString file = m_context.dialogs.openFile(request(kLoadTitle, kLoadFilter)).path;
   if (file.isEmpty()) return;
-  WritePathSetting(m_store, m_settings, GetDirPart(file));
+  WritePathSetting(m_context.store, m_context.settings, GetDirPart(file));
 
-  const bool clearFirst = m_settings.ClearPLFirst == 1;
-  const bool autoPlay = m_settings.AutoPlay == 1;
-  const PlaylistReadOptions options{m_settings.friendlyNamesOn(), m_settings.legacyCodepage()};
-  m_scanner.then([this, file, clearFirst, autoPlay, options] {
-    if (clearFirst) m_playlist.clear();
-    PlRead(m_playlist, file, options);
+  const bool clearFirst = m_context.settings.ClearPLFirst == 1;
+  const bool autoPlay = m_context.settings.AutoPlay == 1;
+  const PlaylistReadOptions options{m_context.settings.friendlyNamesOn(),
+                                    m_context.settings.legacyCodepage()};
+  m_context.scanner.then([this, file, clearFirst, autoPlay, options] {
+    if (clearFirst) m_context.playlist.clear();
+    PlRead(m_context.playlist, file, options);
     if (autoPlay) {
-      m_playlist.setCurrentEntry(1);
-      m_play();
+      m_context.playlist.setCurrentEntry(1);
+      m_context.play();
     }
   });
 }
@@ -63,18 +58,19 @@ QString PlaylistDialogs::replaceQuestion(const QString& file) {
 }
 
 void PlaylistDialogs::savePlaylist() {
-  const QString typed = m_dialogs.saveFile(request(kSaveTitle, kSaveFilter)).path;
+  const QString typed = m_context.dialogs.saveFile(request(kSaveTitle, kSaveFilter)).path;
   if (typed.isEmpty()) return;
-  WritePathSetting(m_store, m_settings, GetDirPart(typed));
+  WritePathSetting(m_context.store, m_context.settings, GetDirPart(typed));
 
   const QString file = saveTarget(typed);
   // The dialog asked about the name as typed; a file under the completed
   // name is replaced only when the user agrees.
-  if (file != typed && QFileInfo::exists(file) && !m_dialogs.confirm(replaceQuestion(file))) {
+  if (file != typed && QFileInfo::exists(file) &&
+      !m_context.dialogs.confirm(replaceQuestion(file))) {
     return;
   }
-  if (WritePL(m_playlist, file, &m_dialogs)) {
-    m_playlist.setTitle(FriendlyName(file, m_settings.friendlyNamesOn()));
+  if (WritePL(m_context.playlist, file, &m_context.dialogs)) {
+    m_context.playlist.setTitle(FriendlyName(file, m_context.settings.friendlyNamesOn()));
   }
 }
 

@@ -46,12 +46,7 @@ class PlaylistDialogs {
   // A dialog request with the given texts, filter 1 and the last folder used.
   FileDialogRequest request(const char* title, const char* filter) const;
 
-  Playlist& m_playlist;
-  Settings& m_settings;
-  IniStore& m_store;
-  FolderScanner& m_scanner;
-  Dialogs& m_dialogs;
-  std::function<void()> m_play;
+  AddContext m_context;
 };
 
 }  // namespace kd

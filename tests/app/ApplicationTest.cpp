@@ -4,68 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDataStream>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSet>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/Application.h"
 #include "core/Commands.h"
+#include "playback_gst/MediaFixtures.h"
 #include "skin/widgets/SkinTextLabel.h"
 #include "support/TempDir.h"
+#include "support/Waiting.h"
 #include "util/AppPaths.h"
 
 namespace kd {
 namespace {
 
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const QString& value) : m_name(name) {
-    if (qEnvironmentVariableIsSet(name)) m_old = qgetenv(name);
-    qputenv(name, value.toLocal8Bit());
-  }
-  ~ScopedEnv() { m_old ? void(qputenv(m_name, *m_old)) : void(qunsetenv(m_name)); }
-  Q_DISABLE_COPY(ScopedEnv)
-
- private:
-  const char* m_name;
-  std::optional<QByteArray> m_old;
-};
-
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
-  const QDeadlineTimer deadline(timeoutMs);
-  while (!condition()) {
-    if (deadline.hasExpired()) return condition();
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(10);
-  }
-  return true;
-}
-
-// One second of 16-bit mono PCM silence at 8 kHz.
-QByteArray WavBytes() {
-  const quint32 rate = 8000;
-  const quint32 bytes = rate * 2;
-  QByteArray wav;
-  QDataStream out(&wav, QIODevice::WriteOnly);
-  out.setByteOrder(QDataStream::LittleEndian);
-  out.writeRawData("RIFF", 4);
-  out << quint32(36 + bytes);
-  out.writeRawData("WAVEfmt ", 8);
-  // PCM, one channel, the rate, bytes a second, bytes a frame, bits a sample.
-  out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
-  out.writeRawData("data", 4);
-  out << bytes;
-  return wav + QByteArray(int(bytes), '\0');
-}
+using test::ScopedEnv;
 
 class ApplicationTest : public ::testing::Test {
  protected:
@@ -104,13 +61,13 @@ class ApplicationTest : public ::testing::Test {
   }
   CommandExecutor& commands() { return app->commands(); }
   bool waitIdle() {
-    return WaitUntil([this] { return !app->addsPending(); });
+    return test::WaitUntil([this] { return !app->addsPending(); }, 20000);
   }
 
   test::TempDir dir;
-  ScopedEnv config{"XDG_CONFIG_HOME", dir.path() + QStringLiteral("config")};
-  ScopedEnv data{"XDG_DATA_HOME", dir.path() + QStringLiteral("data")};
-  ScopedEnv sink{"KAVORODECK_AUDIO_SINK", QStringLiteral("fakesink sync=true")};
+  ScopedEnv config{"XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("config"))};
+  ScopedEnv data{"XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("data"))};
+  ScopedEnv sink{"KAVORODECK_AUDIO_SINK", "fakesink sync=true"};
   QTimer modalGuard;
   std::unique_ptr<Application> app;
 };
@@ -168,17 +125,21 @@ TEST_F(ApplicationTest, CommandArgumentsReachThePartsThatUseThem) {
   EXPECT_FLOAT_EQ(app->model().volume(), 1.0f);
 
   for (const char* name : {"one.wav", "two.wav", "three.wav"})
-    commands().execute(Command::EnqueuePath, dir.write(QString::fromLatin1(name), WavBytes()));
+    commands().execute(Command::EnqueuePath,
+                       dir.write(QString::fromLatin1(name), test::MakeWav(1.0, 1)));
   commands().execute(Command::PlayEntry, 2);
-  EXPECT_TRUE(WaitUntil([this] {
-    return app->playlist().currentEntry() == 2 && app->model().status() == PlayStatus::Playing;
-  }));
+  EXPECT_TRUE(test::WaitUntil(
+      [this] {
+        return app->playlist().currentEntry() == 2 && app->model().status() == PlayStatus::Playing;
+      },
+      20000));
   EXPECT_TRUE(app->playlist().entry(1).path.endsWith(QStringLiteral("two.wav")));
 }
 
 TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
   commands().execute(Command::SetVolume, 40);
-  commands().execute(Command::EnqueuePath, dir.write(QStringLiteral("one.wav"), WavBytes()));
+  commands().execute(Command::EnqueuePath,
+                     dir.write(QStringLiteral("one.wav"), test::MakeWav(1.0, 1)));
   ASSERT_TRUE(waitIdle());
   const QString volumeText = app->window().label(18)->text();
 

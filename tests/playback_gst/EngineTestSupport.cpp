@@ -4,11 +4,8 @@
 #include "support/TempDir.h"
 
 #include <sys/stat.h>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QSet>
-#include <QThread>
 
 namespace kd::test {
 
@@ -35,24 +32,6 @@ QString MediaFile(const QString& name) {
   if (name == "folder.mp3") dir.mkdir(name);
   if (name == "pipe.wav") ::mkfifo(QFile::encodeName(path).constData(), 0600);
   return path;
-}
-
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  while (!condition()) {
-    if (deadline.hasExpired()) return condition();
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(25);
-  }
-  return true;
-}
-
-void Wait(int ms) {
-  const QDeadlineTimer deadline(ms);
-  while (!deadline.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(5);
-  }
 }
 
 }  // namespace kd::test

@@ -1,12 +1,10 @@
 #pragma once
-// Shared pieces of the engine's integration tests: the media files (made once
-// per run), waiting the way the position tick polls, and environment overrides.
+// Shared pieces of the engine's integration tests: the media files, made once
+// per run (waiting and environment overrides come from support/Waiting.h).
 
-#include <QByteArray>
 #include <QString>
-#include <QtGlobal>
-#include <functional>
-#include <optional>
+
+#include "support/Waiting.h"
 
 namespace kd::test {
 
@@ -19,26 +17,5 @@ namespace kd::test {
 // bytes), "cut.mp3" (the first 3,000 bytes of "plain.mp3"), "folder.mp3" (a folder), "pipe.wav" (a
 // named pipe) and any other name (no file).
 QString MediaFile(const QString& name);
-
-// Polls `condition` every 25 ms, letting Qt events run in between, until it
-// holds or `timeoutMs` has passed; returns its last value.
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
-// Lets Qt events run for `ms` milliseconds.
-void Wait(int ms);
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const QByteArray& value) : m_name(name) {
-    if (qEnvironmentVariableIsSet(name)) m_old = qgetenv(name);
-    qputenv(name, value);
-  }
-  ~ScopedEnv() { m_old ? void(qputenv(m_name, *m_old)) : void(qunsetenv(m_name)); }
-  Q_DISABLE_COPY(ScopedEnv)
-
- private:
-  const char* m_name;
-  std::optional<QByteArray> m_old;
-};
 
 }  // namespace kd::test
