@@ -1,7 +1,7 @@
 #pragma once
 // A skin view that keeps what a skinned window would show (the last text of
 // each label, value of each display, the lights, knob values and whether
-// each knob shows), and a message sink that keeps what it was told.
+// each knob shows).
 
 #include <QHash>
 #include <QSet>
@@ -10,7 +10,7 @@
 #include <QVariant>
 
 #include "skin/SkinView.h"
-#include "util/MessageSink.h"
+#include "support/RecordingSink.h"
 
 namespace kd::test {
 
@@ -49,12 +49,6 @@ class RecordingView : public SkinView {
   QSet<int> shownKnobs;
   QStringList titlesShown;  // every title label 2 showed, in order
   std::function<void()> redraw;
-};
-
-class RecordingSink : public MessageSink {
- public:
-  void showMessage(const QString& text) override { messages.append(text); }
-  QStringList messages;
 };
 
 }  // namespace kd::test

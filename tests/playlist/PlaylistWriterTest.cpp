@@ -5,18 +5,14 @@
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistReader.h"
 #include "playlist/PlaylistWriter.h"
+#include "support/RecordingSink.h"
 #include "support/TempDir.h"
-#include "util/MessageSink.h"
 
 using namespace kd;
 
 namespace {
 
-class RecordingSink : public MessageSink {
- public:
-  void showMessage(const QString& text) override { messages << text; }
-  QStringList messages;
-};
+using test::RecordingSink;
 
 // Entries for `paths`; the marking of a missing file never keeps an entry from being written.
 QList<PlaylistEntry> WithPaths(const QStringList& paths) {
