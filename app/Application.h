@@ -30,6 +30,8 @@
 #include "playlist/MediaAdder.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistDialogs.h"
+#include "scheduler/AlarmClock.h"
+#include "scheduler/WallClock.h"
 #include "skin/SkinPresenter.h"
 #include "skin/widgets/SkinController.h"
 #include "skin/widgets/SkinWindow.h"
@@ -66,11 +68,13 @@ class Application : public QObject, private SkinWindowHandler {
   void initLevels();
   void openStartItems();
   void applyDisplaySettings();
+  void loadOnOffList();
 
   // Shut-down (ShutDown.cpp): every step runs even when an earlier one failed.
   void shutDown();
   void writeSettings();
   void writeLastPlaylist();
+  void writeOnOffList();
 
   void wire();
   AddContext addContext();
@@ -122,6 +126,11 @@ class Application : public QObject, private SkinWindowHandler {
   SkinController m_skin{*m_window, m_settings, m_dialogs};
   SkinPresenter m_presenter{m_model, m_playlist, *m_window};
   PlayerCommands m_commands;
+  SystemWallClock m_wallClock;
+  AlarmClock m_alarm{m_settings, m_wallClock, m_presenter, m_commands, m_model, m_playlist};
+  // autolist.txt was there but could not be read: it is not written over
+  // with an empty list.
+  bool m_onOffListUnreadable = false;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
   bool m_quitRequested = false;

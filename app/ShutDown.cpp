@@ -17,6 +17,7 @@ void Application::shutDown() {
   m_transport.releaseEngineItem();
   m_timer.stop();
   writeSettings();
+  writeOnOffList();
   writeLastPlaylist();
   if (m_popup) m_popup->close();
   m_window->closeForShutdown();
@@ -35,6 +36,15 @@ void Application::writeSettings() {
   if (!store.save()) {
     CancellingDialogs().showMessage(QStringLiteral("cannot write the settings file ") +
                                     SettingsFilePath());
+  }
+}
+
+void Application::writeOnOffList() {
+  if (m_onOffListUnreadable && m_alarm.onOffList().isEmpty()) return;
+  QDir().mkpath(DataFolder());
+  if (!SaveOnOffList(DataFolder() + kOnOffListName, m_alarm.onOffList())) {
+    CancellingDialogs().showMessage(QStringLiteral("cannot write the on/off list ") + DataFolder() +
+                                    kOnOffListName);
   }
 }
 

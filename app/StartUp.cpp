@@ -17,6 +17,8 @@ void Application::start() {
   initLevels();
   applyDisplaySettings();
   m_skin.loadStartSkin(m_settings.Skin);
+  loadOnOffList();
+  m_alarm.start();
   if (m_settings.StartMin == 1) hide();
   openStartItems();
   startTimerWhenActive();
@@ -60,6 +62,13 @@ void Application::applyDisplaySettings() {
   m_window->setTimeFmt(m_settings.TimeFmt);
   m_window->setScrollName(m_settings.ScrollName);
   m_window->setWinSnap(m_settings.WinSnap);
+}
+
+void Application::loadOnOffList() {
+  const LoadedOnOffList loaded =
+      LoadOnOffList(DataFolder() + kOnOffListName, m_settings.legacyCodepage());
+  m_onOffListUnreadable = loaded.result == FileReadResult::Unreadable;
+  m_alarm.setOnOffList(loaded.entries);
 }
 
 void Application::openStartItems() {

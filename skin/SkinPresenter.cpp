@@ -234,4 +234,29 @@ void SkinPresenter::showTrackNumber() {
   m_view.drawDisplay(kDisplayTrack, static_cast<double>(entry));
 }
 
+void SkinPresenter::showClockText(const QString& text) {
+  m_view.setLabelText(kLabelClock, text);
+}
+
+void SkinPresenter::redrawClock() {
+  m_view.drawDisplay(kDisplayClock, 0.0);
+}
+
+void SkinPresenter::showSleepText(const QString& text) {
+  m_view.setLabelText(kLabelSnooze, text);
+}
+
+void SkinPresenter::showDate(const DayTexts& day) {
+  m_view.setLabelText(kLabelLongDate, day.longDate);
+  m_view.setLabelText(kLabelDayName, day.dayName);
+}
+
+bool SkinPresenter::titleScrolls() const {
+  return m_view.titleScrolls(m_model.item().name);
+}
+
+void SkinPresenter::stepTitle() {
+  m_view.drawDisplay(kDisplayTitle, m_model.item().name);
+}
+
 }  // namespace kd

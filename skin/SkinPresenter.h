@@ -8,13 +8,15 @@
 #include <QString>
 #include <cstdint>
 
+#include "scheduler/ClockFace.h"
+
 namespace kd {
 
 class PlayerModel;
 class Playlist;
 class SkinView;
 
-class SkinPresenter : public QObject {
+class SkinPresenter : public QObject, public ClockFace {
   Q_OBJECT
  public:
   // Shows the present state at once, then follows every change.
@@ -24,6 +26,15 @@ class SkinPresenter : public QObject {
   // Draws every display again and shows the position knob only while an item
   // plays (after a skin load or when the window shows).
   void redrawDisplays();
+
+  // ClockFace: the clock label and display, the sleep timer's label, the
+  // long date and day name, the scrolling title.
+  void showClockText(const QString& text) override;
+  void redrawClock() override;
+  void showSleepText(const QString& text) override;
+  void showDate(const DayTexts& day) override;
+  bool titleScrolls() const override;
+  void stepTitle() override;
 
  private:
   void showStatus();

@@ -81,6 +81,8 @@ class SkinView {
   // not define draws nothing.
   virtual void drawDisplay(int index, double value) = 0;
   virtual void drawDisplay(int index, const QString& text) = 0;
+  // Whether the title display would scroll `title` (see DisplaySurface).
+  virtual bool titleScrolls(const QString& title) const = 0;
   virtual void showLights(const LightStates& lights) = 0;
   // Stores the value (0..1) of slider `index` and places its knob.
   virtual void placeKnob(int index, float value) = 0;

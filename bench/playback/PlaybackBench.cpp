@@ -28,6 +28,7 @@ class QuietView : public kd::SkinView {
   void setLabelText(int index, const QString& text) override { m_labels[index] = text; }
   void drawDisplay(int, double value) override { benchmark::DoNotOptimize(value); }
   void drawDisplay(int, const QString& text) override { benchmark::DoNotOptimize(text.size()); }
+  bool titleScrolls(const QString&) const override { return false; }
   void showLights(const kd::LightStates&) override {}
   void placeKnob(int, float value) override { benchmark::DoNotOptimize(value); }
   void setKnobShown(int, bool) override {}

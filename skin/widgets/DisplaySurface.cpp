@@ -107,11 +107,11 @@ DisplaySurface::Drawn DisplaySurface::draw(int index, const Value& value) {
   return drawn;
 }
 
-QString ClockLabelText(QTime now, int16_t timeFmt, const QString& am, const QString& pm) {
-  const QString shown =
-      ZeroPadded(ShownHour(now, timeFmt), 2) + QLatin1Char(':') + ZeroPadded(now.minute(), 2);
-  if (timeFmt != 0) return shown + QStringLiteral("   ");
-  return shown + QLatin1Char(' ') + (now.hour() < 12 ? am : pm);
+bool DisplaySurface::scrolls(int index, const QString& text) const {
+  if (m_scrollName != 1 || index != kDisplayTitle || !isDisplayShown(index)) return false;
+  const DisplayDef& def = m_displays[size_t(index)]->def;
+  if (IsClockFormat(def.Format)) return false;
+  return DisplayValueText(def.Format, text).text.size() > def.Format;
 }
 
 }  // namespace kd

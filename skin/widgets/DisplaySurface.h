@@ -49,6 +49,10 @@ class DisplaySurface {
   Drawn drawDisplay(int index, double value);
   Drawn drawDisplay(int index, const QString& value);
 
+  // Whether display `index` shows `text` scrolling: it is the title display,
+  // scrolling is on and the text is longer than the display.
+  bool scrolls(int index, const QString& text) const;
+
   // Settings the displays read: TimeFmt (0 = 12-hour clock) and ScrollName
   // (1 = the title scrolls).
   void setTimeFmt(int16_t timeFmt) { m_timeFmt = timeFmt; }
@@ -80,9 +84,5 @@ class DisplaySurface {
   QString m_am;
   QString m_pm;
 };
-
-// Label 3's clock: "hh:mm" and three blanks on a 24-hour clock (`timeFmt`
-// not 0), "hh:mm" on a 12-hour clock, a blank and the designator otherwise.
-QString ClockLabelText(QTime now, int16_t timeFmt, const QString& am, const QString& pm);
 
 }  // namespace kd

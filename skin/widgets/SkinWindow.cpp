@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/WindowPlacement.h"
+#include "scheduler/ClockTexts.h"
 #include "skin/BlockCopy.h"
 #include "skin/widgets/ButtonZone.h"
 #include "skin/widgets/CoverImage.h"

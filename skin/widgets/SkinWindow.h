@@ -107,6 +107,9 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void setLabelText(int index, const QString& text) override;
   void drawDisplay(int index, double value) override;
   void drawDisplay(int index, const QString& text) override;
+  bool titleScrolls(const QString& title) const override {
+    return m_surface.scrolls(kDisplayTitle, title);
+  }
   void showLights(const LightStates& lights) override;
   void placeKnob(int index, float value) override;
   void setKnobShown(int index, bool shown) override;

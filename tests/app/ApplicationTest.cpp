@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTimer>
 #include <algorithm>
@@ -60,6 +61,20 @@ class ApplicationTest : public ::testing::Test {
     return paths;
   }
   CommandExecutor& commands() { return app->commands(); }
+  // Starts the program again, as after a restart.
+  void restart() {
+    app.reset();
+    app = std::make_unique<Application>(QString());
+    app->start();
+  }
+  // Asks the program to end and waits until it has.
+  void quit() {
+    QObject deadlineContext;
+    // Quit from inside the event loop, as a key or a menu does.
+    QTimer::singleShot(0, &deadlineContext, [this] { commands().execute(Command::Quit); });
+    QTimer::singleShot(60000, &deadlineContext, [] { QCoreApplication::exit(1); });
+    ASSERT_EQ(QCoreApplication::exec(), 0);
+  }
   bool waitIdle() {
     return test::WaitUntil([this] { return !app->addsPending(); }, 20000);
   }
@@ -154,6 +169,40 @@ TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
   EXPECT_EQ(app->model().status(), PlayStatus::Stopped);
   EXPECT_EQ(app->playlist().count(), 1);
   EXPECT_EQ(app->playlist().currentEntry(), 1);
+}
+
+TEST_F(ApplicationTest, TheOnOffListSurvivesARunWithoutItsBlankLines) {
+  const QString path = DataFolder() + QStringLiteral("autolist.txt");
+  QDir().mkpath(DataFolder());
+  const QByteArray gb = "  E 07:30 08:00 00 \xc4\xd6\xd6\xd3";  // GB18030, a leading blank
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("D 07:30 08:00 00\r\n\r\n   \r\n" + gb + "\nR 25:99 ab:cd 00");
+  file.close();
+
+  restart();
+  quit();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(),
+            "D 07:30 08:00 00\r\n" +
+                (QStringLiteral("  E 07:30 08:00 00 ") + QChar(0x95f9) + QChar(0x949f)).toUtf8() +
+                "\r\nR 25:99 ab:cd 00\r\n");
+}
+
+TEST_F(ApplicationTest, AnOnOffListThatCannotBeReadIsLeftAlone) {
+  const QString path = DataFolder() + QStringLiteral("autolist.txt");
+  QDir().mkpath(path + QStringLiteral("/inside"));
+  restart();
+  quit();
+  EXPECT_TRUE(QFileInfo(path + QStringLiteral("/inside")).isDir());
+}
+
+TEST_F(ApplicationTest, TheClockLabelsShowTheTimeAndDate) {
+  const QString clock = app->window().label(3)->text();
+  ASSERT_EQ(clock.size(), 8) << clock.toStdString();
+  EXPECT_EQ(clock.left(2).toInt() % 12, QTime::currentTime().hour() % 12);
+  EXPECT_EQ(app->window().label(6)->text().right(4).toInt(), QDate::currentDate().year());
+  EXPECT_EQ(app->window().label(7)->text().size(), 3);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ import subprocess
 import tempfile
 import time
 import unittest
+from datetime import datetime, timedelta
 from pathlib import Path
 
 import testskin
@@ -248,11 +249,15 @@ class Player:
     def close_by_manager(self):
         subprocess.run([WM_CLOSE, self.window], env=self.env, check=True)
 
-    def pixel(self, x, y):
+    def region(self, x, y, w, h):
+        """The window's pixels in the rectangle, as PPM bytes."""
         wx, wy, _, _ = self.geometry()
-        ppm = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{wx + x}+{wy + y}",
-                              "-depth", "8", "ppm:-"], env=self.env, capture_output=True, check=True).stdout
-        return tuple(ppm[-3:])
+        return subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{wx + x}+{wy + y}",
+                               "-depth", "8", "ppm:-"], env=self.env, capture_output=True,
+                              check=True).stdout
+
+    def pixel(self, x, y):
+        return tuple(self.region(x, y, 1, 1)[-3:])
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", self.window, str(path)], env=self.env, check=True)
@@ -477,6 +482,38 @@ class PlayerTest(unittest.TestCase):
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         names = sorted(Path(line).name for line in p.playlist_lines())
         self.assertEqual(names, ["one.wav", "three.wav", "two.wav"])
+
+
+    def test_an_on_time_starts_playback_and_the_clock_and_title_move(self):
+        # The default skin: its clock display, title display and playing light.
+        clock, title, playing_light = (330, 106, 100, 26), (86, 10, 190, 16), (289, 39)
+        now = datetime.now()
+        on_time = (now + timedelta(minutes=1 if now.second < 45 else 2)).replace(second=0,
+                                                                                microsecond=0)
+        song = self.music / "a title much longer than the title display shows.wav"
+        song.write_bytes(wav_bytes(seconds=90))
+        autolist = f"E {on_time:%H:%M} 00:00 00\r\nD 06:30 07:00 01\r\n".encode()
+        p = self.start(settings={"StartMd": "1", "LastTrack": " 1", "Auto": " 1",
+                                 "ScrollName": "1"},
+                       data_files={"playlist.m3u": f"{song}\r\n".encode(),
+                                   "autolist.txt": b"\r\n" + autolist})
+        light_off = p.pixel(*playing_light)
+        clock_before = p.region(*clock)
+        started = self.wait_for(lambda: p.pixel(*playing_light) != light_off,
+                                timeout=(on_time - datetime.now()).total_seconds() + 15)
+        if not started:
+            p.screenshot(self.home / "alarm-did-not-start.png")
+            self.fail(f"the on time {on_time:%H:%M} did not start playback: {p.read_log()}")
+        self.assertGreaterEqual(datetime.now(), on_time)
+        self.assertNotEqual(p.region(*clock), clock_before, "the clock display did not move")
+        title_now = p.region(*title)
+        time.sleep(0.7)
+        self.assertNotEqual(p.region(*title), title_now, "the long title does not scroll")
+        p.screenshot(self.home / "alarm-playing.png")
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        # Written back as read, without the blank line.
+        self.assertEqual((p.data / "kavorodeck" / "autolist.txt").read_bytes(), autolist)
 
 
 if __name__ == "__main__":

@@ -22,6 +22,8 @@ class RecordingView : public SkinView {
   }
   void drawDisplay(int index, double value) override { displays.insert(index, value); }
   void drawDisplay(int index, const QString& text) override { displays.insert(index, text); }
+  // A title display `titleWidth` characters wide scrolls longer titles.
+  bool titleScrolls(const QString& title) const override { return title.size() > titleWidth; }
   void showLights(const LightStates& states) override {
     lights.clear();
     for (int i = 1; i <= kLightCount; ++i) {
@@ -47,6 +49,7 @@ class RecordingView : public SkinView {
   QStringList lights;
   QHash<int, float> knobs;
   QSet<int> shownKnobs;
+  int titleWidth = 20;
   QStringList titlesShown;  // every title label 2 showed, in order
   std::function<void()> redraw;
 };

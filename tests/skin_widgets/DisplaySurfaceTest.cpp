@@ -80,7 +80,10 @@ TEST_F(DisplaySurfaceTest, TheTitleScrollsOnlyWhenAskedAndWhenLongerThanTheDispl
   surface.drawDisplay(6, title);
   surface.drawDisplay(6, title);
   EXPECT_EQ(surface.scrollStart(), 1);
+  EXPECT_FALSE(surface.scrolls(6, title));
   surface.setScrollName(1);
+  EXPECT_TRUE(surface.scrolls(6, title));
+  EXPECT_FALSE(surface.scrolls(6, QStringLiteral("short")));
   for (int start = 1; start <= 13; ++start) surface.drawDisplay(6, title);
   // The 13th step showed the text from its 13th character on: the "*" (42: row 0, column 10).
   EXPECT_EQ(at(60, 50), ResourcePixel(10 * 4, 20));
@@ -89,15 +92,6 @@ TEST_F(DisplaySurfaceTest, TheTitleScrollsOnlyWhenAskedAndWhenLongerThanTheDispl
   // in the display text tests).
   surface.drawDisplay(6, QStringLiteral("short"));
   EXPECT_EQ(surface.scrollStart(), 1);
-}
-
-// The usual forms are seen in the window's repaint test.
-TEST(ClockLabel, MidnightAndNoonOnTheTwelveHourClock) {
-  const auto label = [](QTime now, int16_t timeFmt) {
-    return ClockLabelText(now, timeFmt, QStringLiteral("AM"), QStringLiteral("PM"));
-  };
-  EXPECT_EQ(label(QTime(0, 30), 0), QStringLiteral("12:30 AM"));
-  EXPECT_EQ(label(QTime(12, 0), 0), QStringLiteral("12:00 PM"));
 }
 
 }  // namespace
