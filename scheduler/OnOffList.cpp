@@ -68,6 +68,9 @@ QStringList ParseOnOffList(const QByteArray& bytes, const QByteArray& codepage) 
 
 QByteArray SerializeOnOffList(const QStringList& entries) {
   QByteArray bytes;
+  // A first entry that begins with U+FEFF would be read back as a file with
+  // a byte-order mark, losing the character: a mark of its own keeps it.
+  if (!entries.isEmpty() && entries.first().startsWith(QChar(0xFEFF))) bytes = "\xEF\xBB\xBF";
   for (const QString& entry : entries) bytes += entry.toUtf8() + "\r\n";
   return bytes;
 }

@@ -103,7 +103,11 @@ QString DecodeLegacy(QByteArrayView bytes, const QByteArray& codepage) {
 
 QString DecodeText(QByteArrayView bytes, const QByteArray& codepage) {
   if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-  if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
+  if (IsValidUtf8(bytes)) {
+    // One mark was dropped above; a second one is text and stays.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+  }
   return DecodeLegacy(bytes, codepage);
 }
 
