@@ -67,10 +67,6 @@ TEST_F(Id3v1FileTest, AFileWithoutATagGetsOneAppendedOnceThenUpdatedInPlace) {
   EXPECT_EQ(TempDir::read(path), audio + tagWithTitle("First"));
   EXPECT_EQ(SaveId3v1File(path, tagWithTitle("Second")), TagSaveResult::Updated);
   EXPECT_EQ(TempDir::read(path), audio + tagWithTitle("Second"));
-
-  const std::optional<ID3Info> read = ReadId3v1File(path);
-  ASSERT_TRUE(read && read->present);
-  EXPECT_EQ(read->Title.trimmed(), "Second");
 }
 
 TEST_F(Id3v1FileTest, TagLettersAnywhereButAtTheTagsPlaceAreAudioAndStayUntouched) {
@@ -135,8 +131,6 @@ TEST_F(Id3v1FileTest, WhatIsNoWritableRegularFileFailsAndNothingIsCreated) {
   const QString pipe = dir.path() + "pipe.mp3";
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
   EXPECT_EQ(SaveId3v1File(pipe, tagWithTitle("T")), TagSaveResult::Failed);  // does not hang
-  EXPECT_EQ(SaveId3v1File(QString(), tagWithTitle("T")), TagSaveResult::Failed);
-  EXPECT_EQ(SaveId3v1File("http://example.com/a.mp3", tagWithTitle("T")), TagSaveResult::Failed);
 
   // A record of any other length is never written.
   const QString song = dir.write("song.mp3", noise(1000));
