@@ -17,11 +17,12 @@ namespace kd {
 Application::Application(QString commandLine)
     : m_commandLine(std::move(commandLine)),
       m_window(std::make_unique<SkinWindow>()),
-      m_commands(PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
-                                       m_playlistDialogs, m_cover, *m_window, m_launcher},
-                 PlayerCommands::AppActions{
-                     [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
-                     [this](const QString& skin) { loadSkin(skin, false); }}) {
+      m_commands(
+          PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
+                                m_playlistDialogs, m_cover, *m_window, m_launcher},
+          PlayerCommands::AppActions{[this] { requestQuit(); }, [this] { hide(); },
+                                     [this] { selectSkin(); }, [this] { m_trackInfoHost.show(); },
+                                     [this](const QString& skin) { loadSkin(skin, false); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
 }

@@ -15,8 +15,11 @@
 #include "core/IniStore.h"
 #include "core/Settings.h"
 #include "mediainfo/CoverArt.h"
+#include "mediainfo/TrackInfoForm.h"
 #include "mediainfo/widgets/CoverWindow.h"
 #include "mediainfo/widgets/CoverWindowHost.h"
+#include "mediainfo/widgets/TrackInfoWindowHost.h"
+#include "playback/CurrentTrackFile.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
 #include "playback/PlayerModel.h"
@@ -117,6 +120,9 @@ class Application : public QObject, private SkinWindowHandler {
   PositionTimer m_timer;
   Transport m_transport{m_model, m_playlist, m_engine, m_timer, m_dialogs, m_cover, m_settings};
   PositionTick m_tick{m_transport, m_timer, DefaultRandomSource()};
+  CurrentTrackFile m_trackFile{m_transport};
+  TrackInfoForm m_trackInfo{m_trackFile, m_dialogs, m_settings};
+  TrackInfoWindowHost m_trackInfoHost{m_trackInfo};
   VolumeControl m_volume{m_model, m_device, m_launcher};
   SliderActions m_sliders{m_model, m_transport, m_volume, m_timer};
   ModeCommands m_modes{m_model};

@@ -73,8 +73,8 @@ void PlayerCommands::addHandlers() {
   on(Command::Hide, [this](const auto&) { m_app.hide(); });
   on(Command::ToggleHalf, [&window](const auto&) { window.toggleAlternateSize(); });
   on(Command::ToggleSmall, [&window](const auto&) { window.toggleSmall(); });
-  // The preferences, track information and playlist browser windows do not
-  // exist yet; ShowPrefs, ShowInfo and ShowPlaylistBrowser do nothing.
+  // The preferences and playlist browser windows do not exist yet; ShowPrefs
+  // and ShowPlaylistBrowser do nothing.
   on(Command::SelectSkin, [this](const auto&) { m_app.selectSkin(); });
   on(Command::VolumeDown, [&volume](const auto&) { volume.volumeDown(); });
   on(Command::VolumeUp, [&volume](const auto&) { volume.volumeUp(); });
@@ -86,6 +86,7 @@ void PlayerCommands::addHandlers() {
   on(Command::OpenAndPlay, [&adder](const auto&) { adder.openAndPlay(); });
   on(Command::PreviousEntry,
      [this, &transport](const auto&) { afterScan([&transport] { transport.previous(); }); });
+  on(Command::ShowInfo, [this](const auto&) { m_app.showTrackInfo(); });
   on(Command::NextEntry,
      [this, &transport](const auto&) { afterScan([&transport] { transport.next(); }); });
   on(Command::RemoveSelected,

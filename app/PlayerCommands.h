@@ -40,6 +40,7 @@ class PlayerCommands final : public CommandExecutor {
     std::function<void()> quit;
     std::function<void()> hide;
     std::function<void()> selectSkin;
+    std::function<void()> showTrackInfo;
     std::function<void(const QString& skin)> loadSkin;
   };
 

@@ -21,14 +21,8 @@ QString findTagPicture(const QString& base) {
 
 }  // namespace
 
-CoverArt::CoverArt(Dialogs& dialogs) : m_dialogs(dialogs) {}
-
-QString CoverArt::defaultPicture() {
-  return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
-}
-
-void CoverArt::loadTagCover(const QString& path, const QString& artist, const QString& album) {
-  const QString dir = WithTrailingSeparator(path);
+QString FindTagCover(const QString& dir, const QString& artist, const QString& album) {
+  const QString folder = WithTrailingSeparator(dir);
   // Tag fields are trimmed of blanks only: other padding (NUL characters some
   // taggers write) stays, so such names simply find no picture.
   const QString artistName = TrimBlanks(artist).toString();
@@ -37,15 +31,26 @@ void CoverArt::loadTagCover(const QString& path, const QString& artist, const QS
   // Later hits replace earlier ones: "artist - album" beats "artist-album",
   // which beats "album".
   if (!albumName.isEmpty()) {
-    const QString hit = findTagPicture(dir + albumName);
+    const QString hit = findTagPicture(folder + albumName);
     if (!hit.isEmpty()) pic = hit;
   }
   if (!artistName.isEmpty()) {
     for (const char* joint : {"-", " - "}) {
-      const QString hit = findTagPicture(dir + artistName + QLatin1String(joint) + albumName);
+      const QString hit = findTagPicture(folder + artistName + QLatin1String(joint) + albumName);
       if (!hit.isEmpty()) pic = hit;
     }
   }
+  return pic;
+}
+
+CoverArt::CoverArt(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+QString CoverArt::defaultPicture() {
+  return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
+}
+
+void CoverArt::loadTagCover(const QString& path, const QString& artist, const QString& album) {
+  QString pic = FindTagCover(path, artist, album);
   if (pic.isEmpty() && m_plCover) pic = m_plCover();
   // A missing default picture gives "", which clears the cover.
   if (pic.isEmpty()) pic = defaultPicture();

@@ -12,6 +12,12 @@
 namespace kd {
 
 class CoverWindowSink;
+
+// The picture of a track in folder `dir` named after its tag: album,
+// artist-album or artist - album (the later rule wins), each as ".jpg",
+// ".gif" or ".bmp". Blanks around the names are ignored; "" when none exists.
+QString FindTagCover(const QString& dir, const QString& artist, const QString& album);
+
 class Dialogs;
 class SkinCoverSink;
 

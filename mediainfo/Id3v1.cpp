@@ -14,6 +14,11 @@ QString textField(QByteArrayView tag, qsizetype offset, qsizetype size,
   return DecodeText(bytes, codepage);
 }
 
+void appendTextField(QByteArray& tag, const QString& text, qsizetype size,
+                     const QByteArray& codepage) {
+  tag += EncodeLegacy(text, size, codepage).leftJustified(size, ' ');
+}
+
 }  // namespace
 
 bool HasId3v1Tag(QByteArrayView fileEnd) {
@@ -33,6 +38,20 @@ bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info, const QByteArray& codepag
   info.Genre = static_cast<uint8_t>(tag[id3v1::kGenre]);
   info.present = true;
   return true;
+}
+
+QByteArray BuildId3v1(const ID3Info& info, const QByteArray& codepage) {
+  QByteArray tag;
+  tag.reserve(id3v1::kSize);
+  tag += "TAG";
+  appendTextField(tag, info.Title, id3v1::kTitleSize, codepage);
+  appendTextField(tag, info.Artist, id3v1::kArtistSize, codepage);
+  appendTextField(tag, info.Album, id3v1::kAlbumSize, codepage);
+  appendTextField(tag, info.Year, id3v1::kYearSize, codepage);
+  appendTextField(tag, info.Comment, id3v1::kCommentSize, codepage);
+  tag += static_cast<char>(info.Track);
+  tag += static_cast<char>(info.Genre);
+  return tag;
 }
 
 }  // namespace kd

@@ -33,4 +33,9 @@ bool HasId3v1Tag(QByteArrayView fileEnd);
 bool ParseId3v1(QByteArrayView fileEnd, ID3Info& info,
                 const QByteArray& codepage = kDefaultCodepage);
 
+// The 128 bytes of a tag holding `info`: "TAG", then each text field encoded
+// in the legacy code page, cut on a character boundary to its byte width and
+// padded with blanks, then the track and genre bytes.
+QByteArray BuildId3v1(const ID3Info& info, const QByteArray& codepage = kDefaultCodepage);
+
 }  // namespace kd

@@ -255,6 +255,55 @@ void Transport::releaseEngineItem() {
   m_timer.stop();
 }
 
+void Transport::rewritePlayingFile(const std::function<void()>& write) {
+  if (!m_item) {
+    write();
+    return;
+  }
+  const QString path = m_model.item().path;
+  const double position = m_item->currentPosition();
+  const bool paused = m_model.isPaused();
+  releaseEngineItem();
+  write();
+
+  m_item = m_engine.createItem();
+  if (!m_item) {
+    stop();
+    m_messages.showMessage(kNoEngineMessage);
+    return;
+  }
+  if (!m_item->renderFile(path)) {
+    m_item.reset();
+    stop();
+    m_messages.showMessage(kCannotPlayAgainMessage);
+    return;
+  }
+  m_item->setCurrentPosition(position);
+  m_item->setRate(static_cast<float>(m_model.rate() + 0.5f));
+  const double length = saneLength(m_item->duration());
+  if (length > 0) m_model.setLength(length);
+  paused ? m_item->pause() : m_item->run();
+  m_timer.start();
+}
+
+void Transport::retagCurrent(const ID3Info& tag) {
+  if (m_model.mpegFacts()) {
+    Mp3Facts facts = *m_model.mpegFacts();
+    facts.tag = tag;
+    m_model.setMpegFacts(std::move(facts));
+  }
+  CurrentItem item = m_model.item();
+  const QString title = tag.Title.trimmed();
+  if (item.kind != ItemKind::Mpeg || title.isEmpty()) return;
+  // The entry is renamed only while it still stands where the item started.
+  const int index = item.entryNumber - 1;
+  if (index >= 0 && index < m_playlist.count() && m_playlist.entry(index).path == item.path) {
+    m_playlist.setEntryName(index, title);
+  }
+  item.name = title;
+  m_model.setItem(item);
+}
+
 void Transport::markRefused() {
   markCurrent(kCannotPlayMark);
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "playback/ItemKind.h"
@@ -19,6 +20,7 @@ class MessageSink;
 class PlayerModel;
 class Playlist;
 class PositionTimer;
+struct ID3Info;
 struct Settings;
 
 // What playing the current entry came to.
@@ -38,6 +40,8 @@ class Transport {
   static inline const QString kCannotPlayMark = QStringLiteral("[CANNOT PLAY]");
   static inline const QString kNoEngineMessage =
       QStringLiteral("Cannot create the IMediaControl object");
+  static inline const QString kCannotPlayAgainMessage =
+      QStringLiteral("The file was changed and cannot be played any more; playback stopped.");
 
   Transport(PlayerModel& model, Playlist& playlist, MediaEngine& engine, PositionTimer& timer,
             MessageSink& messages, CoverHooks& covers, const Settings& settings);
@@ -66,6 +70,16 @@ class Transport {
   void setRate(float value);
   // Releases the engine item (stopping it) and disables the position timer.
   void releaseEngineItem();
+
+  // Runs `write`, which changes the file the engine item plays, with the
+  // item released around it; then renders the file again and goes on at the
+  // same position, rate and paused state. When the file cannot be rendered
+  // again, the player stops and says why. Without an engine item `write`
+  // simply runs.
+  void rewritePlayingFile(const std::function<void()>& write);
+  // The current item's tag is now `tag`: the model takes it, and for an
+  // MPEG item its title names the entry, as when the item started.
+  void retagCurrent(const ID3Info& tag);
 
   // Plays the current entry and says what came of it. With `continuous` (an
   // advance of the position tick) an entry that cannot play leaves a

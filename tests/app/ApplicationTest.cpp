@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QSet>
 #include <QTimer>
 #include <algorithm>
@@ -149,6 +151,40 @@ TEST_F(ApplicationTest, CommandArgumentsReachThePartsThatUseThem) {
       },
       20000));
   EXPECT_TRUE(app->playlist().entry(1).path.endsWith(QStringLiteral("two.wav")));
+}
+
+// The visible track information windows, and the file each shows.
+QStringList shownTrackWindows() {
+  QStringList files;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible() || window->windowTitle() != QString::fromUtf8("曲目 信息")) continue;
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+      if (field->accessibleName() == QString::fromUtf8("文件")) files.append(field->text());
+    }
+  }
+  return files;
+}
+
+TEST_F(ApplicationTest, TheTitleLabelAndCommand16OpenOneTrackWindowOnTheCurrentTrack) {
+  const QString song = dir.write(QStringLiteral("one.wav"), test::MakeWav(1.0, 1));
+  commands().execute(Command::EnqueuePath, song);
+  ASSERT_TRUE(waitIdle());
+  commands().execute(Command::PlayEntry, 1);
+  ASSERT_TRUE(test::WaitUntil([this, &song] { return app->model().item().path == song; }));
+
+  SkinTextLabel* title = app->window().label(2);
+  ASSERT_NE(title, nullptr);
+  const QPointF inside(1, 1);
+  QMouseEvent press(QEvent::MouseButtonPress, inside, title->mapToGlobal(inside), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, inside, title->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(title, &press);
+  QCoreApplication::sendEvent(title, &release);
+  EXPECT_EQ(shownTrackWindows(), QStringList{song});
+
+  commands().execute(Command::ShowInfo);
+  EXPECT_EQ(shownTrackWindows(), QStringList{song});  // still one window
 }
 
 TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
