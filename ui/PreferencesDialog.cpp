@@ -113,7 +113,8 @@ QCheckBox* PreferencesDialog::addSwitch(QWidget* parent, const char* caption,
                                         PreferenceSwitch which) {
   auto* box = new QCheckBox(Utf8(caption), parent);
   m_switches.append({box, which});
-  connect(box, &QCheckBox::clicked, this,
+  // Toggled, not clicked: a screen reader toggles a box without clicking it.
+  connect(box, &QCheckBox::toggled, this,
           [this, which](bool on) { m_editor.setSwitch(which, on); });
   return box;
 }
@@ -175,8 +176,9 @@ QWidget* PreferencesDialog::buildSettingsPage() {
   const char* startCaptions[] = {"使用空白播放列表", "最后一次访问的播放列表", "文件或目录:"};
   for (int i = 0; i < 3; ++i) {
     m_startOptions[i] = new QRadioButton(Utf8(startCaptions[i]), start);
-    connect(m_startOptions[i], &QRadioButton::clicked, this,
-            [this, i] { m_editor.setStartMode(i); });
+    connect(m_startOptions[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) m_editor.setStartMode(i);
+    });
   }
   m_startFile = new QLineEdit(start);
   m_startFile->setAccessibleName(m_startOptions[2]->text());
@@ -255,8 +257,9 @@ QGroupBox* PreferencesDialog::buildSleepGroup() {
   m_sleepOptions[0] = new QRadioButton(Utf8("之后:"), sleep);
   m_sleepOptions[1] = new QRadioButton(Utf8("自定义时间:"), sleep);
   for (int i = 0; i < 2; ++i) {
-    connect(m_sleepOptions[i], &QRadioButton::clicked, this,
-            [this, i] { m_editor.setSleepMode(i); });
+    connect(m_sleepOptions[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) m_editor.setSleepMode(i);
+    });
   }
   m_sleepMinutes = new QComboBox(sleep);
   m_sleepMinutes->addItems(PreferencesEditor::sleepMinuteItems());
@@ -390,9 +393,11 @@ QWidget* PreferencesDialog::buildPathsPage() {
 
 // The controls show the settings as they are; nothing is written back.
 void PreferencesDialog::fill() {
-  const QList<QObject*> controls{m_startFile,    m_extensions,  m_overlap,
-                                 m_sleepMinutes, m_sleepTime,   m_day,
-                                 m_skinFolder,   m_coverFolder, m_onOffList};
+  QList<QObject*> controls{m_startFile, m_extensions, m_overlap,     m_sleepMinutes, m_sleepTime,
+                           m_day,       m_skinFolder, m_coverFolder, m_onOffList};
+  for (const auto& entry : m_switches) controls.append(entry.first);
+  for (QObject* option : m_startOptions) controls.append(option);
+  for (QObject* option : m_sleepOptions) controls.append(option);
   std::vector<std::unique_ptr<QSignalBlocker>> blockers;
   for (QObject* control : controls) blockers.push_back(std::make_unique<QSignalBlocker>(control));
 

@@ -69,7 +69,13 @@ def main():
             for node in walk(dialog):
                 if node.getRoleName() in ("check box", "radio button", "push button", "text",
                                           "combo box", "list", "page tab"):
-                    print(f"{node.getRoleName()}\t{node.name}")
+                    actions = ""
+                    try:
+                        a = node.queryAction()
+                        actions = ",".join(a.getName(i) for i in range(a.nActions))
+                    except NotImplementedError:
+                        pass
+                    print(f"{node.getRoleName()}\t{node.name}\t{actions}")
         elif kind == "tab":
             act(find(dialog, step[1], ["page tab"]), ["switch", "press", "click"])
         elif kind == "toggle":

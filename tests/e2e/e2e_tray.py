@@ -190,7 +190,7 @@ class TrayTest(unittest.TestCase):
                         f"no preferences dialog: {p.read_log()}")
         names = self.prefs([["names"]])
         for expected in ("使用24小时模式", "重叠 (毫秒):", "开/关 列表:", "完成", "设置"):
-            self.assertIn(f"\t{expected}\n", names)
+            self.assertIn(f"\t{expected}\t", names)
         self.prefs([["tab", "设置"], ["toggle", "使用24小时模式"],
                     ["toggle", "载入新列表时清楚现有列表"], ["text", "重叠 (毫秒):", "250ms"],
                     ["text", "DirAdd 扩展", "mp3 flac"], ["tab", "自动 开/关"],
@@ -205,7 +205,7 @@ class TrayTest(unittest.TestCase):
         self.xdotool("key", "Return")
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         self.assertIsNone(self.icon())
-        self.assertEqual(p.setting("TimeFmt"), " 1")
+        self.assertEqual(p.setting("TimeFmt"), " 1", p.settings_path.read_text())
         self.assertEqual(p.setting("ClearPlFirst"), "1")
         self.assertEqual(int(p.setting("PBOverlap")), 250)
         self.assertEqual(p.setting("ValidExt"), "MP3 FLAC")
