@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSessionManager>
+#include <QTimer>
 
 #include "core/Commands.h"
 #include "core/WindowPlacement.h"
@@ -22,7 +23,8 @@ Application::Application(QString commandLine)
                                 m_playlistDialogs, m_cover, *m_window, m_launcher},
           PlayerCommands::AppActions{[this] { requestQuit(); }, [this] { hide(); },
                                      [this] { selectSkin(); }, [this] { m_trackInfoHost.show(); },
-                                     [this](const QString& skin) { loadSkin(skin, false); }}) {
+                                     [this](const QString& skin) { loadSkin(skin, false); },
+                                     [this] { showPreferences(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
 }
@@ -39,6 +41,7 @@ void Application::wire() {
   m_cover.setSkinSink(m_window.get());
   m_cover.setWindowSink(&m_coverHost);
   m_cover.setPlaylistCover([this] { return m_playlist.cover(); });
+  m_cover.setPreferencesVisibleQuery([this] { return m_preferences.isVisible(); });
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
 
   m_skin.setHooks({[this] { m_timer.stop(); }, [this] { startTimerWhenActive(); },
@@ -79,9 +82,50 @@ void Application::selectSkin() {
   loadSkin(chosen.path, false);
 }
 
+// Called once the window has been painted: the icon never delays its first
+// appearance. A start-up that asks for a hidden window hides it now, into the
+// icon.
+void Application::showTray() {
+  if (m_tray || m_shutDownDone) return;
+  m_window->removeEventFilter(this);
+  m_tray = std::make_unique<TrayIcon>(
+      m_commands,
+      TrayIcon::Hooks{[this] { return m_preferences.isVisible(); }, [this] { bringWindowBack(); }});
+  m_tray->show();
+  QApplication::setWindowIcon(m_tray->systemTrayIcon().icon());
+  if (m_settings.StartMin == 1) hide();
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_window.get() && event->type() == QEvent::Paint && !m_tray) {
+    QTimer::singleShot(0, this, [this] { showTray(); });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
 void Application::hide() {
-  // Without a tray icon a hidden window could not be brought back: minimise.
-  m_window->showMinimized();
+  // Without a notification area a hidden window could not be brought back:
+  // it is minimised instead.
+  if (m_tray && m_tray->canHoldWindow()) {
+    m_window->hide();
+  } else {
+    m_window->showMinimized();
+  }
+}
+
+void Application::bringWindowBack() {
+  if (m_window->isMinimized()) {
+    m_window->showNormal();
+  } else {
+    m_window->show();
+  }
+  m_window->raise();
+  m_window->activateWindow();
+  applyOnTop();
+}
+
+void Application::showPreferences() {
+  m_preferences.show(m_window.get());
 }
 
 void Application::showPopup(QPoint globalPos) {
@@ -155,7 +199,36 @@ void Application::closeRequested() {
   requestQuit();
 }
 void Application::activated() {
-  applyOnTop();
+  // While the preferences dialog is open the window stays off the top layer.
+  if (!m_preferences.isVisible()) applyOnTop();
+}
+
+// --- what the preferences dialog changes ------------------------------------
+
+void Application::setWindowOnTop(bool onTop) {
+  m_window->setOnTop(onTop);
+}
+
+void Application::settingsChanged() {
+  applyDisplaySettings();
+  m_window->redrawDisplays();
+  m_alarm.settingsChanged();
+}
+
+void Application::setSleepMinutes(int minutes) {
+  m_alarm.setSleepMinutes(minutes);
+}
+
+QStringList Application::onOffList() const {
+  return m_alarm.onOffList();
+}
+
+void Application::setOnOffList(const QStringList& entries) {
+  m_alarm.setOnOffList(entries);
+}
+
+QString Application::skinInfo() const {
+  return m_window->skinInfo();
 }
 
 }  // namespace kd

@@ -39,12 +39,15 @@
 #include "skin/widgets/SkinController.h"
 #include "skin/widgets/SkinWindow.h"
 #include "skin/widgets/SkinWindowHandler.h"
+#include "ui/PreferencesDialogHost.h"
+#include "ui/PreferencesEditor.h"
 #include "ui/QtDialogs.h"
 #include "ui/SystemLauncher.h"
+#include "ui/TrayIcon.h"
 
 namespace kd {
 
-class Application : public QObject, private SkinWindowHandler {
+class Application : public QObject, private SkinWindowHandler, private PreferencesHost {
   Q_OBJECT
  public:
   // `commandLine` is the whole argument text, taken as one path.
@@ -63,6 +66,15 @@ class Application : public QObject, private SkinWindowHandler {
   const Playlist& playlist() const { return m_playlist; }
   // A folder scan runs, or changes asked for meanwhile wait for it.
   bool addsPending() const { return m_scanner.isBusy(); }
+  // The icon in the notification area; null until the window has been
+  // painted once (it must not delay the window's first appearance).
+  TrayIcon* tray() const { return m_tray.get(); }
+  PreferencesDialogHost& preferences() { return m_preferences; }
+  const Settings& settings() const { return m_settings; }
+  int sleepCount() const override { return m_alarm.sleepCount(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Start-up steps (StartUp.cpp).
@@ -82,8 +94,10 @@ class Application : public QObject, private SkinWindowHandler {
   void wire();
   AddContext addContext();
   void loadSkin(const QString& name, bool importFlag);
-  void selectSkin();
+  void showTray();
   void hide();
+  void bringWindowBack();
+  void showPreferences();
   void showPopup(QPoint globalPos);
   void applyOnTop();
   void startTimerWhenActive();
@@ -104,6 +118,15 @@ class Application : public QObject, private SkinWindowHandler {
   void popupRequested(QPoint globalPos) override;
   void closeRequested() override;
   void activated() override;
+
+  // PreferencesHost
+  void setWindowOnTop(bool onTop) override;
+  void settingsChanged() override;
+  void setSleepMinutes(int minutes) override;
+  QStringList onOffList() const override;
+  void setOnOffList(const QStringList& entries) override;
+  void selectSkin() override;
+  QString skinInfo() const override;
 
   QString m_commandLine;
   Settings m_settings;
@@ -137,6 +160,9 @@ class Application : public QObject, private SkinWindowHandler {
   // autolist.txt was there but could not be read: it is not written over
   // with an empty list.
   bool m_onOffListUnreadable = false;
+  PreferencesEditor m_preferencesEditor{m_settings, *this, m_dialogs};
+  PreferencesDialogHost m_preferences{m_preferencesEditor};
+  std::unique_ptr<TrayIcon> m_tray;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
   bool m_quitRequested = false;

@@ -73,8 +73,7 @@ void PlayerCommands::addHandlers() {
   on(Command::Hide, [this](const auto&) { m_app.hide(); });
   on(Command::ToggleHalf, [&window](const auto&) { window.toggleAlternateSize(); });
   on(Command::ToggleSmall, [&window](const auto&) { window.toggleSmall(); });
-  // The preferences and playlist browser windows do not exist yet; ShowPrefs
-  // and ShowPlaylistBrowser do nothing.
+  on(Command::ShowPrefs, [this](const auto&) { m_app.showPreferences(); });
   on(Command::SelectSkin, [this](const auto&) { m_app.selectSkin(); });
   on(Command::VolumeDown, [&volume](const auto&) { volume.volumeDown(); });
   on(Command::VolumeUp, [&volume](const auto&) { volume.volumeUp(); });

@@ -16,10 +16,12 @@ void Application::shutDown() {
   m_scanner.cancel();
   m_transport.releaseEngineItem();
   m_timer.stop();
+  m_preferences.close();
   writeSettings();
   writeOnOffList();
   writeLastPlaylist();
   if (m_popup) m_popup->close();
+  if (m_tray) m_tray->hide();
   m_window->closeForShutdown();
 }
 

@@ -1,6 +1,7 @@
 // The start sequence of the player, in the order later steps rely on.
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/Application.h"
 #include "core/SettingsTable.h"
@@ -10,16 +11,23 @@
 
 namespace kd {
 
+namespace {
+constexpr int kTrayFallbackMs = 1000;
+}  // namespace
+
 void Application::start() {
   readSettings();
   checkConfiguredSkin();
   m_window->show();
+  // The tray icon follows the window's first paint, or comes after a while
+  // when nothing paints (a display that never exposes the window).
+  m_window->installEventFilter(this);
+  QTimer::singleShot(kTrayFallbackMs, this, [this] { showTray(); });
   initLevels();
   applyDisplaySettings();
   m_skin.loadStartSkin(m_settings.Skin);
   loadOnOffList();
   m_alarm.start();
-  if (m_settings.StartMin == 1) hide();
   openStartItems();
   startTimerWhenActive();
   if (m_settings.AutoPlay == 1) m_commands.execute(Command::Play);

@@ -15,6 +15,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick python3 dbus dbus-x11
+  trayer at-spi2-core python3-pyatspi
 )
 
 missing=()

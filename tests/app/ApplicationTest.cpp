@@ -14,12 +14,16 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCheckBox>
+
 #include "app/Application.h"
 #include "core/Commands.h"
+#include "core/IniStore.h"
 #include "playback_gst/MediaFixtures.h"
 #include "skin/widgets/SkinTextLabel.h"
 #include "support/TempDir.h"
 #include "support/Waiting.h"
+#include "ui/PreferencesDialog.h"
 #include "util/AppPaths.h"
 
 namespace kd {
@@ -239,6 +243,85 @@ TEST_F(ApplicationTest, TheClockLabelsShowTheTimeAndDate) {
   EXPECT_EQ(clock.left(2).toInt() % 12, QTime::currentTime().hour() % 12);
   EXPECT_EQ(app->window().label(6)->text().right(4).toInt(), QDate::currentDate().year());
   EXPECT_EQ(app->window().label(7)->text().size(), 3);
+}
+
+// The control of the preferences dialog that a screen reader names `name`.
+template <typename T>
+T* PreferencesControl(Application& app, const char* name) {
+  PreferencesDialog* dialog = app.preferences().dialog();
+  if (!dialog) return nullptr;
+  for (T* control : dialog->findChildren<T*>()) {
+    if (control->accessibleName() == QString::fromUtf8(name) ||
+        control->text().remove(QLatin1Char('&')) == QString::fromUtf8(name)) {
+      return control;
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(ApplicationTest, Command5OpensThePreferencesWhoseChangesShowAtOnceAndAreSaved) {
+  modalGuard.stop();  // the preferences are modal by design
+  EXPECT_EQ(app->preferences().dialog(), nullptr);
+  commands().execute(Command::ShowPrefs);
+  ASSERT_TRUE(app->preferences().isVisible());
+  PreferencesDialog* dialog = app->preferences().dialog();
+  commands().execute(Command::ShowPrefs);
+  EXPECT_EQ(app->preferences().dialog(), dialog);
+
+  // Ticking the on-top box moves the window at once; it stays up after close.
+  PreferencesControl<QCheckBox>(*app, "播放面板置于屏幕项端")->click();
+  EXPECT_TRUE(app->window().isOnTop());
+  PreferencesControl<QCheckBox>(*app, "使用24小时模式")->click();
+  EXPECT_TRUE(app->window().label(3)->text().endsWith(QStringLiteral("   ")))
+      << app->window().label(3)->text().toStdString();
+  PreferencesControl<QLineEdit>(*app, "DirAdd 扩展")->setText(QStringLiteral("mp3 ogg"));
+  dialog->close();
+  EXPECT_FALSE(app->preferences().isVisible());
+  EXPECT_TRUE(app->window().isOnTop());
+
+  quit();
+  const IniStore saved = IniStore::load(SettingsFilePath());
+  EXPECT_EQ(saved.value(u"config", u"WinOnTop"), QStringLiteral(" 1"));
+  EXPECT_EQ(saved.value(u"config", u"TimeFmt"), QStringLiteral(" 1"));
+  EXPECT_EQ(saved.value(u"config", u"ValidExt"), QStringLiteral("MP3 OGG"));
+}
+
+TEST_F(ApplicationTest, Command2HidesIntoTheTrayIconOnlyWhenThereIsOne) {
+  modalGuard.stop();
+  ASSERT_TRUE(test::WaitUntil([this] { return app->tray() != nullptr; }));
+  EXPECT_EQ(app->tray()->systemTrayIcon().toolTip(), QString::fromUtf8("Vexo 多媒体播放器 V1.0"));
+  // The offscreen desktop has no notification area: the window is minimised.
+  commands().execute(Command::Hide);
+  EXPECT_TRUE(app->window().isVisible());
+  EXPECT_TRUE(app->window().isMinimized());
+
+  app->tray()->setAvailabilityCheck([] { return true; });
+  commands().execute(Command::Hide);
+  EXPECT_FALSE(app->window().isVisible());
+  auto doubleClick = [this] {
+    emit app->tray()->systemTrayIcon().activated(QSystemTrayIcon::DoubleClick);
+  };
+  // Not while the preferences are open.
+  commands().execute(Command::ShowPrefs);
+  doubleClick();
+  EXPECT_FALSE(app->window().isVisible());
+  app->preferences().close();
+  doubleClick();
+  EXPECT_TRUE(app->window().isVisible());
+  EXPECT_FALSE(app->window().isMinimized());
+}
+
+TEST_F(ApplicationTest, AStoredCoverAtStartUpLeavesThePreferencesAndTheSleepCountAlone) {
+  IniStore store = IniStore::load(SettingsFilePath());
+  store.setValue(u"config", u"StartMd", QStringLiteral("1"));
+  store.setValue(u"config", u"Auto", QStringLiteral("1"));
+  store.setValue(u"config", u"Snooze", QStringLiteral("1"));
+  store.setValue(u"config", u"LastCover", FindProgramFile(QStringLiteral("nocover.bmp")));
+  ASSERT_TRUE(store.save());
+  restart();
+  EXPECT_EQ(app->preferences().dialog(), nullptr);
+  // The armed sleep timer runs its 30 minutes.
+  EXPECT_EQ(std::abs(app->sleepCount()), 30);
 }
 
 }  // namespace
