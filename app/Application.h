@@ -39,6 +39,7 @@
 #include "skin/widgets/SkinController.h"
 #include "skin/widgets/SkinWindow.h"
 #include "skin/widgets/SkinWindowHandler.h"
+#include "ui/PlaylistBrowserWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/SystemLauncher.h"
 
@@ -85,6 +86,7 @@ class Application : public QObject, private SkinWindowHandler {
   void selectSkin();
   void hide();
   void showPopup(QPoint globalPos);
+  void showPlaylistBrowser();
   void applyOnTop();
   void startTimerWhenActive();
   int twipsPerPixel() const;
@@ -139,6 +141,7 @@ class Application : public QObject, private SkinWindowHandler {
   bool m_onOffListUnreadable = false;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
+  QPointer<PlaylistBrowserWindow> m_browserWindow;
   bool m_quitRequested = false;
   bool m_shutDownDone = false;
 };

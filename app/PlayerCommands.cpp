@@ -73,8 +73,7 @@ void PlayerCommands::addHandlers() {
   on(Command::Hide, [this](const auto&) { m_app.hide(); });
   on(Command::ToggleHalf, [&window](const auto&) { window.toggleAlternateSize(); });
   on(Command::ToggleSmall, [&window](const auto&) { window.toggleSmall(); });
-  // The preferences and playlist browser windows do not exist yet; ShowPrefs
-  // and ShowPlaylistBrowser do nothing.
+  // The preferences window does not exist yet; ShowPrefs does nothing.
   on(Command::SelectSkin, [this](const auto&) { m_app.selectSkin(); });
   on(Command::VolumeDown, [&volume](const auto&) { volume.volumeDown(); });
   on(Command::VolumeUp, [&volume](const auto&) { volume.volumeUp(); });
@@ -115,6 +114,7 @@ void PlayerCommands::addHandlers() {
   on(Command::SkipBack, [&transport](const auto&) { transport.skipBack(); });
   on(Command::SkipForward, [&transport](const auto&) { transport.skipForward(); });
   on(Command::ToggleCoverWindow, [this](const auto&) { m_parts.cover.toggleCoverWindow(); });
+  on(Command::ShowPlaylistBrowser, [this](const auto&) { m_app.showPlaylistBrowser(); });
   on(Command::PlayPause,
      [this, &transport](const auto&) { afterScan([&transport] { transport.playOrPause(); }); });
 

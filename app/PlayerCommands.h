@@ -42,6 +42,7 @@ class PlayerCommands final : public CommandExecutor {
     std::function<void()> selectSkin;
     std::function<void()> showTrackInfo;
     std::function<void(const QString& skin)> loadSkin;
+    std::function<void()> showPlaylistBrowser;
   };
 
   PlayerCommands(Parts parts, AppActions app);
