@@ -19,6 +19,7 @@ QImage ScaledToCell(const QString& path, QSize cellSize) {
   PictureLimits limits;
   // Decoded at about the size shown: an 8000 x 8000 cover costs no more memory than the cell.
   limits.maxSide = std::max(cellSize.width(), cellSize.height());
+  limits.fastScaling = true;
   const QImage picture = LoadPicture(path, limits);
   if (picture.isNull()) return {};
   // The cells stretch their picture to their square.

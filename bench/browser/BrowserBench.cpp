@@ -15,6 +15,7 @@
 
 #include "browser/PlaylistBrowser.h"
 #include "core/Commands.h"
+#include "mediainfo/PictureLoader.h"
 
 using namespace kd;
 
@@ -107,5 +108,15 @@ void BM_PageChange(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PageChange)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// One 1000 x 1000 JPEG decoded to a cell, the fast way (1) or the careful way (0).
+void BM_DecodeCover(benchmark::State& state) {
+  const QString cover = Folder() + QStringLiteral("Album 0000.jpg");
+  PictureLimits limits;
+  limits.maxSide = kCellSize.width();
+  limits.fastScaling = state.range(0) != 0;
+  for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(cover, limits));
+}
+BENCHMARK(BM_DecodeCover)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
