@@ -18,18 +18,20 @@ namespace kd {
 Application::Application(QString commandLine)
     : m_commandLine(std::move(commandLine)),
       m_window(std::make_unique<SkinWindow>()),
-      m_commands(
-          PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
-                                m_playlistDialogs, m_cover, *m_window, m_launcher},
-          PlayerCommands::AppActions{[this] { requestQuit(); }, [this] { hide(); },
-                                     [this] { selectSkin(); }, [this] { m_trackInfoHost.show(); },
-                                     [this](const QString& skin) { loadSkin(skin, false); },
-                                     [this] { showPreferences(); }}) {
+      m_commands(PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
+                                       m_playlistDialogs, m_cover, *m_window, m_launcher},
+                 PlayerCommands::AppActions{
+                     [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
+                     [this] { m_trackInfoHost.show(); },
+                     [this](const QString& skin) { loadSkin(skin, false); },
+                     [this] { showPreferences(); }, [this] { showPlaylistBrowser(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
 }
 
 Application::~Application() {
+  // The browser's work refers to the commands: end it first.
+  delete m_browserWindow;
   // Queued scan work refers to the adder and the playlist: end it first.
   m_scanner.cancel();
 }
@@ -133,6 +135,26 @@ void Application::showPopup(QPoint globalPos) {
     m_popup = CreatePopupMenu(m_window.get(), m_commands);
   }
   m_popup->popup(globalPos);
+}
+
+// The main window leaves the top layer while the browser is open; whichever
+// way the browser closes, the main window's on-top setting applies again.
+void Application::showPlaylistBrowser() {
+  m_window->setOnTop(false);
+  if (m_browserWindow) {
+    m_browserWindow->raise();
+    m_browserWindow->activateWindow();
+    return;
+  }
+  BrowserOptions options;
+  options.friendlyNames = m_settings.friendlyNamesOn();
+  options.codepage = m_settings.legacyCodepage();
+  options.defaultPicture = CoverArt::defaultPicture();
+  m_browserWindow = new PlaylistBrowserWindow(options, m_commands);
+  connect(m_browserWindow, &PlaylistBrowserWindow::closed, this, [this] { applyOnTop(); });
+  connect(&m_browserWindow->browser(), &PlaylistBrowser::madeDefault, this,
+          [this](const QString& folder) { m_settings.VisPLPath = folder; });
+  m_browserWindow->open(m_settings.VisPLPath.isEmpty() ? ProgramFolder() : m_settings.VisPLPath);
 }
 
 // The position tick does nothing while no item is loaded, so the timer is not

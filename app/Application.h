@@ -39,6 +39,7 @@
 #include "skin/widgets/SkinController.h"
 #include "skin/widgets/SkinWindow.h"
 #include "skin/widgets/SkinWindowHandler.h"
+#include "ui/PlaylistBrowserWindow.h"
 #include "ui/PreferencesDialogHost.h"
 #include "ui/PreferencesEditor.h"
 #include "ui/QtDialogs.h"
@@ -99,6 +100,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   void bringWindowBack();
   void showPreferences();
   void showPopup(QPoint globalPos);
+  void showPlaylistBrowser();
   void applyOnTop();
   void startTimerWhenActive();
   int twipsPerPixel() const;
@@ -165,6 +167,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   std::unique_ptr<TrayIcon> m_tray;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
+  QPointer<PlaylistBrowserWindow> m_browserWindow;
   bool m_quitRequested = false;
   bool m_shutDownDone = false;
 };

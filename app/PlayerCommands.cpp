@@ -114,6 +114,7 @@ void PlayerCommands::addHandlers() {
   on(Command::SkipBack, [&transport](const auto&) { transport.skipBack(); });
   on(Command::SkipForward, [&transport](const auto&) { transport.skipForward(); });
   on(Command::ToggleCoverWindow, [this](const auto&) { m_parts.cover.toggleCoverWindow(); });
+  on(Command::ShowPlaylistBrowser, [this](const auto&) { m_app.showPlaylistBrowser(); });
   on(Command::PlayPause,
      [this, &transport](const auto&) { afterScan([&transport] { transport.playOrPause(); }); });
 

@@ -43,6 +43,7 @@ class PlayerCommands final : public CommandExecutor {
     std::function<void()> showTrackInfo;
     std::function<void(const QString& skin)> loadSkin;
     std::function<void()> showPreferences;
+    std::function<void()> showPlaylistBrowser;
   };
 
   PlayerCommands(Parts parts, AppActions app);

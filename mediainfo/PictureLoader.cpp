@@ -11,6 +11,7 @@ namespace kd {
 namespace {
 
 constexpr qint64 kBytesPerPixel = 4;  // decoders hand out 32-bit images at most
+constexpr int kFastQuality = 49;
 
 }  // namespace
 
@@ -46,7 +47,11 @@ QImage LoadPicture(const QString& path, const PictureLimits& limits) {
       scalesWhileDecoding ? std::min(pixels, qint64(target.width()) * target.height() * 4) : pixels;
   if (decodedPixels * kBytesPerPixel > limits.maxDecodedBytes) return {};
 
-  if (scaled) reader.setScaledSize(target);
+  if (scaled) {
+    reader.setScaledSize(target);
+    // Qt's decoders take a quality below 50 as leave to decode fast.
+    if (limits.fastScaling) reader.setQuality(kFastQuality);
+  }
   QImage image = reader.read();
   if (image.isNull()) return {};
   return image;

@@ -20,6 +20,10 @@ struct PictureLimits {
   // The long side of the returned image; larger pictures are decoded scaled
   // down with their aspect ratio kept. 0 keeps the picture's own size.
   int maxSide = 1024;
+  // Decode a picture that is scaled down the fast way (JPEG: integer
+  // transform, plain upsampling): for thumbnails, where the difference does
+  // not show.
+  bool fastScaling = false;
 };
 
 // The size the decoded picture will have under `limits` (aspect ratio kept,

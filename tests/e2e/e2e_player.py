@@ -484,6 +484,59 @@ class PlayerTest(unittest.TestCase):
         self.assertEqual(names, ["one.wav", "three.wav", "two.wav"])
 
 
+    def test_playlist_browser_pages_covers_and_plays_the_one_picked(self):
+        lists = self.home / "lists"
+        lists.mkdir()
+        songs = ["one.wav", "two.wav", "three.wav"]
+        page_one, page_two = (200, 40, 40), (40, 200, 40)
+        for i in range(1, 21):
+            entries = [str(self.music / songs[i % 3]), str(self.music / songs[(i + 1) % 3])]
+            (lists / f"list{i:02}.m3u").write_text("\r\n".join(entries) + "\r\n")
+            colour = page_one if i <= 16 else page_two
+            (lists / f"list{i:02}.bmp").write_bytes(
+                testskin.bmp_bytes(16, 16, lambda x, y, c=colour: c))
+        p = self.start(settings=self.skin_settings(VisPLPath=f"{lists}/"))
+        p.click(150, 102, button=3)  # the right-click menu: its ninth entry
+        for _ in range(4):
+            p.xdotool("key", "Up")
+            time.sleep(0.1)
+        p.xdotool("key", "Return")
+        self.assertTrue(self.wait_for(lambda: p.windows("--onlyvisible", "--name", "^Vexo ")),
+                        p.read_log())
+        browser = p.windows("--onlyvisible", "--name", "^Vexo ")[0]
+        values = dict(line.split("=") for line in
+                      p.xdotool("getwindowgeometry", "--shell", browser).split())
+        bx, by, height = int(values["X"]), int(values["Y"]), int(values["HEIGHT"])
+        pitch = (height - 95) // 4
+
+        def cell_centre(i):
+            return (bx + 5 + (i % 4) * pitch + pitch // 2, by + 35 + (i // 4) * pitch + pitch // 2)
+
+        def cell_colour(i):
+            x, y = cell_centre(i)
+            ppm = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth",
+                                  "8", "ppm:-"], env=p.env, capture_output=True, check=True).stdout
+            return tuple(ppm[-3:])
+
+        self.assertTrue(self.wait_for(lambda: all(cell_colour(i) == page_one for i in (0, 15))),
+                        f"page one shows {cell_colour(0)}")
+        p.xdotool("windowfocus", "--sync", browser)
+        p.xdotool("key", "alt+d")  # "下页 &D"
+        self.assertTrue(self.wait_for(lambda: cell_colour(3) == page_two),
+                        f"page two shows {cell_colour(3)}")
+        self.assertEqual(cell_colour(4), (0, 0, 0))  # four cells on the last page
+        subprocess.run(["import", "-window", browser, str(self.home / "browser-page-two.png")],
+                       env=p.env, check=True)
+        p.move_pointer(*cell_centre(1))
+        p.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+        self.assertTrue(self.wait_for(lambda: not p.windows("--onlyvisible", "--name", "^Vexo ")),
+                        "the browser stayed open")
+        self.assertTrue(self.wait_for(lambda: self.light_on(2)), p.read_log())
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.playlist_lines(),
+                         [str(self.music / songs[18 % 3]), str(self.music / songs[19 % 3])])
+
     def test_an_on_time_starts_playback_and_the_clock_and_title_move(self):
         # The default skin: its clock display, title display and playing light.
         clock, title, playing_light = (330, 106, 100, 26), (86, 10, 190, 16), (289, 39)
