@@ -76,7 +76,10 @@ void Application::loadSkin(const QString& name, bool importFlag) {
 void Application::selectSkin() {
   FileDialogRequest request;
   request.title = QString::fromUtf8("选择界面文件");
-  request.filter = QString::fromUtf8("界面文件 (*.skin)|*.skin");
+  // Classic skins are offered beside our own: archives, or a folder chosen by its main.bmp.
+  request.filter = QString::fromUtf8(
+      "界面文件 (*.skin)|*.skin|经典界面 (*.wsz, main.bmp)|*.WSZ;MAIN.BMP;Main.bmp|"
+      "全部界面|*.skin;*.WSZ;MAIN.BMP;Main.bmp");
   request.filterIndex = 1;
   request.initialFolder = m_settings.SkinPath.isEmpty() ? ProgramFolder() : m_settings.SkinPath;
   const FileDialogResult chosen = m_dialogs.openFile(request);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "skin/BlockCopy.h"
 #include "skin/DisplayText.h"
 #include "skin/SkinView.h"
 #include "util/TextForms.h"
@@ -65,6 +66,11 @@ bool DisplaySurface::isDisplayShown(int index) const {
 void DisplaySurface::setAmPmTexts(const QString& am, const QString& pm) {
   m_am = am;
   m_pm = pm;
+}
+
+QRect DisplaySurface::drawBlock(const QRect& source, QPoint target) {
+  if (CopyBlock(m_resource, source, m_back, target) == 0) return {};
+  return QRect(target, source.size()) & m_back.rect();
 }
 
 DisplaySurface::Drawn DisplaySurface::drawDisplay(int index, double value) {

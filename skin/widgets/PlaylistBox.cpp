@@ -58,6 +58,10 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
   colours.setColor(QPalette::Text, QColor::fromRgb(definition.textColour));
   colours.setColor(QPalette::Base, QColor::fromRgb(definition.background));
   colours.setColor(QPalette::Window, QColor::fromRgb(definition.background));
+  if (definition.selectionBackground) {
+    colours.setColor(QPalette::Highlight, QColor::fromRgb(*definition.selectionBackground));
+    colours.setColor(QPalette::HighlightedText, QColor::fromRgb(definition.textColour));
+  }
   setPalette(colours);
   setFont(PlaylistBoxFont(definition, font()));
 }

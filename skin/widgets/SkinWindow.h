@@ -155,6 +155,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void applyButtons(const SkinDocument& doc);
   void applySliders(const SkinDocument& doc);
   void placeOnScreen();
+  void drawSliderFrame(int index, int knobOffset);
 
   void buttonDown(int index);
   void buttonUp(int index);
@@ -190,9 +191,13 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   int16_t m_hoverStyle = 0;
   std::array<QChar, kSkinButtonCount + 1> m_keyMap{};
   std::array<QPoint, kSkinButtonCount + 1> m_pressPoints{};
+  // Buttons with an on look: the light that says "on" and the pressed image then.
+  std::array<int, kSkinButtonCount + 1> m_onWithLight{};
+  std::array<QPoint, kSkinButtonCount + 1> m_pressWhenOn{};
   std::array<QString, kSkinLinkCount + 1> m_links;
   std::array<SliderDef, kSkinSliderCount + 1> m_sliderDefs{};
   std::array<bool, kSkinSliderCount + 1> m_sliderDefined{};
+  std::array<std::optional<SliderFrames>, kSkinSliderCount + 1> m_sliderFrames{};
   std::array<float, kSkinSliderCount + 1> m_sliderValues{};
   std::array<bool, kSkinSliderCount + 1> m_knobPlaced{};
   QString m_skinInfo;

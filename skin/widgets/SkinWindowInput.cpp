@@ -38,8 +38,11 @@ void SkinWindow::buttonDown(int index) {
   m_pressed->setGeometry(place);
   QImage picture(place.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   picture.fill(QColor::fromRgb(m_background));
-  CopyBlock(resourceBitmap(), QRect(m_pressPoints[size_t(index)], place.size()), picture,
-            QPoint(0, 0));
+  const int onWithLight = m_onWithLight[size_t(index)];
+  const bool on =
+      onWithLight > 0 && onWithLight <= kSkinLightCount && m_lightStates[size_t(onWithLight)];
+  const QPoint press = on ? m_pressWhenOn[size_t(index)] : m_pressPoints[size_t(index)];
+  CopyBlock(resourceBitmap(), QRect(press, place.size()), picture, QPoint(0, 0));
   m_pressed->setPicture(picture);
   m_pressed->setToolTip(zone->toolTip());
   m_pressed->show();
