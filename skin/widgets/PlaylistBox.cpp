@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "playlist/Playlist.h"
 #include "skin/SkinFonts.h"
@@ -59,6 +60,18 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
   colours.setColor(QPalette::Base, QColor::fromRgb(definition.background));
   colours.setColor(QPalette::Window, QColor::fromRgb(definition.background));
   setPalette(colours);
+  // The scroll bar in the box's own colours: a handle of the text colour on
+  // the background, so it does not stand out bright in a dark skin.
+  verticalScrollBar()->setStyleSheet(
+      QStringLiteral("QScrollBar:vertical { background: %1; width: 10px; margin: 0; border: none; }"
+                     "QScrollBar::handle:vertical { background: %2; min-height: 16px;"
+                     " border-radius: 3px; margin: 1px 2px; }"
+                     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                     " { height: 0; border: none; }"
+                     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                     " { background: none; }")
+          .arg(QColor::fromRgb(definition.background).name(),
+               QColor::fromRgb(definition.textColour).name()));
   setFont(PlaylistBoxFont(definition, font()));
 }
 
