@@ -60,8 +60,13 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
   colours.setColor(QPalette::Base, QColor::fromRgb(definition.background));
   colours.setColor(QPalette::Window, QColor::fromRgb(definition.background));
   setPalette(colours);
-  // The scroll bar in the box's own colours: a handle of the text colour on
-  // the background, so it does not stand out bright in a dark skin.
+  // The scroll bar in the box's own colours: a handle of the text colour,
+  // half blended into the background, so it does not glare in a dark skin.
+  const QColor text = QColor::fromRgb(definition.textColour);
+  const QColor base = QColor::fromRgb(definition.background);
+  const QColor handle =
+      QColor::fromRgb((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                      (text.blue() + base.blue()) / 2);
   verticalScrollBar()->setStyleSheet(
       QStringLiteral("QScrollBar:vertical { background: %1; width: 10px; margin: 0; border: none; }"
                      "QScrollBar::handle:vertical { background: %2; min-height: 16px;"
@@ -70,8 +75,7 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
                      " { height: 0; border: none; }"
                      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
                      " { background: none; }")
-          .arg(QColor::fromRgb(definition.background).name(),
-               QColor::fromRgb(definition.textColour).name()));
+          .arg(base.name(), handle.name()));
   setFont(PlaylistBoxFont(definition, font()));
 }
 
