@@ -42,6 +42,7 @@ void Application::wire() {
 
   m_cover.setSkinSink(m_window.get());
   m_cover.setWindowSink(&m_coverHost);
+  m_coverHost.setAnchor([this] { return m_window->frameGeometry(); });
   m_cover.setPlaylistCover([this] { return m_playlist.cover(); });
   m_cover.setPreferencesVisibleQuery([this] { return m_preferences.isVisible(); });
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
@@ -202,6 +203,9 @@ void Application::releaseKnob(int index) {
 }
 void Application::doubleClickKnob(int index) {
   if (const auto role = SliderRoleOf(index)) m_sliders.doubleClickKnob(*role);
+}
+void Application::wheelOnSlider(int index, int steps) {
+  if (const auto role = SliderRoleOf(index)) m_sliders.wheelSlider(*role, steps);
 }
 
 void Application::playlistDoubleClicked(int row) {

@@ -76,6 +76,8 @@ class DisplaySurface {
  private:
   template <typename Value>
   Drawn draw(int index, const Value& value);
+  // Writes `text` in a real font over the blank cells of the title display.
+  void writeTitle(QRect area, const DisplayDef& def, const QString& text);
 
   QImage m_windowBitmap;
   QImage m_resource;

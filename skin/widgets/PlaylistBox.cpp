@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "playlist/Playlist.h"
 #include "skin/SkinFonts.h"
@@ -63,6 +64,22 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
     colours.setColor(QPalette::HighlightedText, QColor::fromRgb(definition.textColour));
   }
   setPalette(colours);
+  // The scroll bar in the box's own colours: a handle of the text colour,
+  // half blended into the background, so it does not glare in a dark skin.
+  const QColor text = QColor::fromRgb(definition.textColour);
+  const QColor base = QColor::fromRgb(definition.background);
+  const QColor handle =
+      QColor::fromRgb((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                      (text.blue() + base.blue()) / 2);
+  verticalScrollBar()->setStyleSheet(
+      QStringLiteral("QScrollBar:vertical { background: %1; width: 10px; margin: 0; border: none; }"
+                     "QScrollBar::handle:vertical { background: %2; min-height: 16px;"
+                     " border-radius: 3px; margin: 1px 2px; }"
+                     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                     " { height: 0; border: none; }"
+                     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                     " { background: none; }")
+          .arg(base.name(), handle.name()));
   setFont(PlaylistBoxFont(definition, font()));
 }
 

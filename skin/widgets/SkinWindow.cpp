@@ -135,6 +135,7 @@ void SkinWindow::hideElements() {
   if (m_slideFlag != 0) {
     const int dragged = m_slideFlag;
     m_slideFlag = 0;
+    m_trackDrag = false;
     handler().releaseKnob(dragged);
   }
   hoverReset();

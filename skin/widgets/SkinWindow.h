@@ -21,6 +21,7 @@
 #include "skin/SkinDocument.h"
 #include "skin/SkinView.h"
 #include "skin/widgets/DisplaySurface.h"
+#include "skin/widgets/SliderGeometry.h"
 #include "skin/widgets/WindowSnap.h"
 
 namespace kd {
@@ -140,6 +141,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -166,6 +168,10 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void knobPressed(int index, QPointF windowPos);
   void knobMoved(int index, QPointF windowPos);
   void knobReleased(int index);
+  // The slider whose track is under `windowPos` (position, volume, balance,
+  // rate), 0 for none.
+  int sliderAt(QPointF windowPos) const;
+  bool pressOnSliderTrack(QPointF windowPos);
 
   void drawn(const DisplaySurface::Drawn& result);
   QRect availableGeometry() const;
@@ -213,6 +219,9 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   int m_slideFlag = 0;
   QPointF m_slideStartPointer;
   int m_slideStartKnob = 0;
+  bool m_trackDrag = false;  // the drag began with a press on the track
+  WheelSteps m_wheelSteps;
+  int m_wheelSlider = 0;  // the slider the wheel steps gathered belong to
 
   // Window drag: whether one runs and the grab point inside the window.
   bool m_dragFlag = false;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "skin/BlockCopy.h"
 #include "skin/widgets/ButtonZone.h"
@@ -101,7 +102,47 @@ void SkinWindow::knobMoved(int index, QPointF windowPos) {
 void SkinWindow::knobReleased(int index) {
   if (m_slideFlag == 0) return;
   m_slideFlag = 0;
+  m_trackDrag = false;
   handler().releaseKnob(index);
+}
+
+int SkinWindow::sliderAt(QPointF windowPos) const {
+  for (const int index : {kSliderPosition, kSliderVolume, kSliderBalance, kSliderRate}) {
+    if (isKnobShown(index) && IsOnSliderTrack(m_sliderDefs[size_t(index)], windowPos)) return index;
+  }
+  return 0;
+}
+
+// A press on a slider's track: the knob jumps under the pointer, as if it had
+// been grabbed by its middle, and the drag goes on from there.
+bool SkinWindow::pressOnSliderTrack(QPointF windowPos) {
+  if (m_slideFlag != 0) return false;
+  const int index = sliderAt(windowPos);
+  if (index == 0) return false;
+  const SliderDef& def = m_sliderDefs[size_t(index)];
+  const std::optional<KnobDragStep> jump = JumpKnobTo(def, windowPos);
+  if (!jump) return false;
+  m_slideStartPointer = windowPos;
+  m_slideStartKnob = jump->p;
+  m_slideFlag = index;
+  m_trackDrag = true;
+  handler().pressKnob(index, IsHorizontalSlider(def));
+  handler().moveKnob(index, jump->value);
+  return true;
+}
+
+void SkinWindow::wheelEvent(QWheelEvent* event) {
+  const int index = sliderAt(event->position());
+  if (index == 0 || index == kSliderPosition) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  if (index != m_wheelSlider) m_wheelSteps.reset();
+  m_wheelSlider = index;
+  const QPoint angle = event->angleDelta();
+  const int steps = m_wheelSteps.add(angle.y() != 0 ? angle.y() : angle.x());
+  if (steps != 0) handler().wheelOnSlider(index, steps);
 }
 
 // ---------------------------------------------------------------- background
@@ -110,6 +151,7 @@ void SkinWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();
   const QPoint global = event->globalPosition().toPoint();
   if (event->button() == Qt::LeftButton) {
+    if (pressOnSliderTrack(event->position())) return;
     if (!m_dragFlag) {
       m_dragFlag = true;
       m_grabPoint = global - pos();
@@ -121,7 +163,9 @@ void SkinWindow::mousePressEvent(QMouseEvent* event) {
 
 void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  if (m_dragFlag) {
+  if (m_trackDrag) {
+    knobMoved(m_slideFlag, event->position());
+  } else if (m_dragFlag) {
     move(event->globalPosition().toPoint() - m_grabPoint);
   } else {
     hoverReset();
@@ -130,6 +174,10 @@ void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  if (m_trackDrag) {
+    knobReleased(m_slideFlag);
+    return;
+  }
   m_dragFlag = false;
   if (m_winSnap != 0) move(SnapWindow(geometry(), availableGeometry(), twipScale()));
 }
