@@ -18,13 +18,14 @@ namespace kd {
 Application::Application(QString commandLine)
     : m_commandLine(std::move(commandLine)),
       m_window(std::make_unique<SkinWindow>()),
-      m_commands(PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
-                                       m_playlistDialogs, m_cover, *m_window, m_launcher},
-                 PlayerCommands::AppActions{
-                     [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
-                     [this] { m_trackInfoHost.show(); },
-                     [this](const QString& skin) { loadSkin(skin, false); },
-                     [this] { showPreferences(); }, [this] { showPlaylistBrowser(); }}) {
+      m_commands(
+          PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
+                                m_playlistDialogs, m_cover, *m_window, m_launcher},
+          PlayerCommands::AppActions{
+              [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
+              [this] { m_trackInfoHost.show(); },
+              [this](const QString& skin) { loadSkin(skin, false); }, [this] { showPreferences(); },
+              [this] { showPlaylistBrowser(); }, [this] { toggleDoubleSize(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
 }
@@ -96,7 +97,8 @@ void Application::showTray() {
   m_window->removeEventFilter(this);
   m_tray = std::make_unique<TrayIcon>(
       m_commands,
-      TrayIcon::Hooks{[this] { return m_preferences.isVisible(); }, [this] { bringWindowBack(); }});
+      TrayIcon::Hooks{[this] { return m_preferences.isVisible(); }, [this] { bringWindowBack(); },
+                      [this](Command command) { return isEntryOn(command); }});
   m_tray->show();
   QApplication::setWindowIcon(m_tray->systemTrayIcon().icon());
   if (m_settings.StartMin == 1) hide();
@@ -136,7 +138,8 @@ void Application::showPreferences() {
 
 void Application::showPopup(QPoint globalPos) {
   if (!m_popup) {
-    m_popup = CreatePopupMenu(m_window.get(), m_commands);
+    m_popup = CreatePopupMenu(m_window.get(), m_commands,
+                              [this](Command command) { return isEntryOn(command); });
   }
   m_popup->popup(globalPos);
 }
@@ -159,6 +162,15 @@ void Application::showPlaylistBrowser() {
   connect(&m_browserWindow->browser(), &PlaylistBrowser::madeDefault, this,
           [this](const QString& folder) { m_settings.VisPLPath = folder; });
   m_browserWindow->open(m_settings.VisPLPath.isEmpty() ? ProgramFolder() : m_settings.VisPLPath);
+}
+
+void Application::toggleDoubleSize() {
+  m_settings.DoubleSize = m_settings.DoubleSize == 1 ? 0 : 1;
+  m_skin.setDoubleSize(m_settings.DoubleSize == 1);
+}
+
+bool Application::isEntryOn(Command command) const {
+  return command == Command::ToggleDoubleSize && m_settings.DoubleSize == 1;
 }
 
 // The position tick does nothing while no item is loaded, so the timer is not

@@ -100,6 +100,10 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   void bringWindowBack();
   void showPreferences();
   void showPopup(QPoint globalPos);
+  // "Double size" on or off: the DoubleSize setting and the skin's scale.
+  void toggleDoubleSize();
+  // Whether the popup menu's on/off entry of `command` is ticked.
+  bool isEntryOn(Command command) const;
   void showPlaylistBrowser();
   void applyOnTop();
   void startTimerWhenActive();

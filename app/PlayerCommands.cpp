@@ -118,6 +118,10 @@ void PlayerCommands::addHandlers() {
   on(Command::PlayPause,
      [this, &transport](const auto&) { afterScan([&transport] { transport.playOrPause(); }); });
 
+  on(Command::ToggleDoubleSize, [this](const auto&) {
+    if (m_app.toggleDoubleSize) m_app.toggleDoubleSize();
+  });
+
   on(Command::SeekTo, [&transport](const CommandArgument& argument) {
     if (const int* seconds = std::get_if<int>(&argument)) transport.seekTo(*seconds);
   });

@@ -44,6 +44,7 @@ class PlayerCommands final : public CommandExecutor {
     std::function<void(const QString& skin)> loadSkin;
     std::function<void()> showPreferences;
     std::function<void()> showPlaylistBrowser;
+    std::function<void()> toggleDoubleSize;
   };
 
   PlayerCommands(Parts parts, AppActions app);

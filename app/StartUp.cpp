@@ -25,6 +25,7 @@ void Application::start() {
   QTimer::singleShot(kTrayFallbackMs, this, [this] { showTray(); });
   initLevels();
   applyDisplaySettings();
+  m_skin.setDoubleSize(m_settings.DoubleSize == 1);
   m_skin.loadStartSkin(m_settings.Skin);
   loadOnOffList();
   m_alarm.start();

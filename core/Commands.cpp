@@ -6,7 +6,7 @@ namespace kd {
 
 namespace {
 
-constexpr std::array<CommandRow, 41> kTable{{
+constexpr std::array<CommandRow, 42> kTable{{
     {Command::Quit, "Quit"},
     {Command::Hide, "Hide"},
     {Command::ToggleHalf, "ToggleHalf"},
@@ -48,6 +48,7 @@ constexpr std::array<CommandRow, 41> kTable{{
     {Command::PlayEntry, "PlayEntry"},
     {Command::OpenPath, "OpenPath"},
     {Command::EnqueuePath, "EnqueuePath"},
+    {Command::ToggleDoubleSize, "ToggleDoubleSize"},
 }};
 
 constexpr bool rowsAreInCodeOrder() {
@@ -60,7 +61,7 @@ static_assert(rowsAreInCodeOrder(), "the command table is kept in code order");
 
 }  // namespace
 
-const std::array<CommandRow, 41>& CommandTable() {
+const std::array<CommandRow, 42>& CommandTable() {
   return kTable;
 }
 

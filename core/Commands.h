@@ -49,12 +49,13 @@ enum class Command : int16_t {
   ToggleCoverWindow = 34,
   ShowPlaylistBrowser = 35,
   PlayPause = 36,
-  // Commands that take an argument; no skin button or key reaches them.
-  SeekTo = 201,       // whole seconds
-  SetVolume = 202,    // percent, 0..100
-  PlayEntry = 203,    // entry number, 1-based
-  OpenPath = 204,     // a path or address: the playlist holds only it, and it plays
-  EnqueuePath = 205,  // a path or address: added to the playlist
+  // Commands no skin button or key reaches; all but the last take an argument.
+  SeekTo = 201,            // whole seconds
+  SetVolume = 202,         // percent, 0..100
+  PlayEntry = 203,         // entry number, 1-based
+  OpenPath = 204,          // a path or address: the playlist holds only it, and it plays
+  EnqueuePath = 205,       // a path or address: added to the playlist
+  ToggleDoubleSize = 206,  // skins at twice their size, or back (the popup menu's entry)
 };
 
 inline constexpr int kFirstSkinLink = 101;  // 101..110 load a linked skin
@@ -70,7 +71,7 @@ struct CommandRow {
 };
 
 // Every command, in code order.
-const std::array<CommandRow, 41>& CommandTable();
+const std::array<CommandRow, 42>& CommandTable();
 // The row of `code`; nullptr for a code that is no command (links included).
 const CommandRow* FindCommand(int code);
 

@@ -42,7 +42,8 @@ struct Settings {
   int32_t Y = 0;  // twips
   int16_t LastTrack = 0;
   QString LastCover;
-  QString Codepage;  // iconv name of the legacy code page; "" = GB18030
+  QString Codepage;        // iconv name of the legacy code page; "" = GB18030
+  int16_t DoubleSize = 0;  // 1: skins are shown at twice their size
 
   bool friendlyNamesOn() const { return FriendlyNames > 0; }
   // The code page the Codepage key names when iconv knows it, else the default;

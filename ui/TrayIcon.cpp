@@ -11,7 +11,7 @@ TrayIcon::TrayIcon(CommandExecutor& commands, Hooks hooks, QObject* parent)
     : QObject(parent),
       m_hooks(std::move(hooks)),
       m_available([] { return QSystemTrayIcon::isSystemTrayAvailable(); }),
-      m_menu(CreatePopupMenu(nullptr, commands)) {
+      m_menu(CreatePopupMenu(nullptr, commands, m_hooks.entryState)) {
   m_icon.setIcon(ProgramIcon());
   m_icon.setToolTip(toolTip());
   m_icon.setContextMenu(m_menu.get());

@@ -13,11 +13,11 @@
 #include <functional>
 #include <memory>
 
+#include "core/Commands.h"
+
 class QMenu;
 
 namespace kd {
-
-class CommandExecutor;
 
 class TrayIcon : public QObject {
   Q_OBJECT
@@ -28,6 +28,8 @@ class TrayIcon : public QObject {
     std::function<bool()> preferencesVisible;
     // Shows the main window, brings it to the front in its on-top state.
     std::function<void()> bringWindowBack;
+    // Whether an on/off entry of the menu is on (the menu's ticks).
+    std::function<bool(Command)> entryState;
   };
 
   TrayIcon(CommandExecutor& commands, Hooks hooks, QObject* parent = nullptr);

@@ -6,6 +6,7 @@
 #include "core/Dialogs.h"
 #include "core/Settings.h"
 #include "skin/SkinLoader.h"
+#include "skin/SkinScale.h"
 #include "skin/widgets/SkinWindow.h"
 #include "util/MessageSink.h"
 #include "util/Paths.h"
@@ -60,8 +61,9 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
   env.lastSkinFolder = m_lastSkinFolder;
   env.importFlag = importFlag;
   env.codepage = m_settings.legacyCodepage();
-  env.currentMainBitmap = m_window.windowBitmap();
-  env.currentResourceBitmap = m_window.resourceBitmap();
+  // The pictures as they were read, not as a doubled window shows them.
+  env.currentMainBitmap = m_unscaled ? m_unscaled->mainBitmap : m_window.windowBitmap();
+  env.currentResourceBitmap = m_unscaled ? m_unscaled->resourceBitmap : m_window.resourceBitmap();
 
   // The timer stops once the header has been accepted: before the import
   // dialog of an import skin, else before the skin is applied.
@@ -77,17 +79,46 @@ SkinDocument SkinController::loadAndApply(const QString& name, bool importFlag) 
     return m_hooks.askImportFile ? m_hooks.askImportFile(filter, defaultName, folder) : QString();
   };
 
-  SkinDocument doc = SkinLoader(std::move(env)).loadSkin(name);
+  SkinDocument doc = SkinLoader(env).loadSkin(name);
   m_lastSkinFolder = doc.skinFolder;
   if (doc.outcome == SkinLoadOutcome::Loaded) {
     stopTimer();
-    m_window.applySkin(doc);
+    SkinDocument kept = doc;
+    // A picture the skin does not bring stays as the window showed it.
+    if (kept.mainBitmap.isNull()) kept.mainBitmap = env.currentMainBitmap;
+    if (kept.resourceBitmap.isNull()) kept.resourceBitmap = env.currentResourceBitmap;
+    m_unscaled = std::move(kept);
+    applyScaled(false);
   }
   for (const QString& message : doc.messages) m_messages.showMessage(message);
   if (doc.skinSetting) m_settings.Skin = *doc.skinSetting;
   if (doc.skinImportSetting) m_settings.SkinImport = *doc.skinImportSetting;
   if (stopped && m_hooks.startTimer) m_hooks.startTimer();
   return doc;
+}
+
+void SkinController::setDoubleSize(bool on) {
+  if (on == m_doubleSize) return;
+  m_doubleSize = on;
+  if (m_unscaled) applyScaled(true);
+}
+
+int SkinController::wantedScale() const {
+  if (!m_doubleSize || !m_unscaled || !CanScaleSkinDocument(*m_unscaled, 2)) return 1;
+  const QSize doubled = m_unscaled->sizes[0] * 2;
+  const QRect area = m_window.availableGeometry();
+  return doubled.width() <= area.width() && doubled.height() <= area.height() ? 2 : 1;
+}
+
+void SkinController::applyScaled(bool keepSizeToggles) {
+  const int16_t alternate = m_window.alternateSize();
+  const int16_t small = m_window.isSmall();
+  m_appliedScale = wantedScale();
+  m_window.applySkin(m_appliedScale > 1 ? ScaleSkinDocument(*m_unscaled, m_appliedScale)
+                                        : *m_unscaled);
+  if (!keepSizeToggles) return;
+  if (alternate != 0) m_window.toggleAlternateSize();
+  if (small != 0) m_window.toggleSmall();
 }
 
 SkinController::ImportDialog SkinController::importDialogOf(Dialogs& dialogs) {

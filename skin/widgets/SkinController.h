@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "skin/SkinDocument.h"
 #include "skin/SkinEnvironment.h"
@@ -53,6 +54,15 @@ class SkinController {
   // that stays.
   SkinLoadOutcome loadStartSkin(const QString& name);
 
+  // "Double size": every skin is shown at twice its size, the skin applied
+  // now at once (without reading it again) and every later one as it loads.
+  // The doubling is left out while the doubled normal size would not fit the
+  // screen's work area, or the skin is too large to double.
+  void setDoubleSize(bool on);
+  bool doubleSize() const { return m_doubleSize; }
+  // The factor the window's skin is shown at now (1 or 2).
+  int appliedScale() const { return m_appliedScale; }
+
   // The folder of the skin loaded last ("" before the first).
   const QString& lastSkinFolder() const { return m_lastSkinFolder; }
 
@@ -64,6 +74,9 @@ class SkinController {
   int screenWidth() const;
   // Loads, applies and reports skin `name`; the loader's document.
   SkinDocument loadAndApply(const QString& name, bool importFlag);
+  // Shows m_unscaled at the scale asked for, keeping the size toggles.
+  void applyScaled(bool keepSizeToggles);
+  int wantedScale() const;
   // The default skin of the program folders, or "" when none has it.
   QString defaultSkinFile() const;
 
@@ -73,6 +86,11 @@ class SkinController {
   Hooks m_hooks;
   SkinLoadEnvironment m_base;
   QString m_lastSkinFolder;
+  bool m_doubleSize = false;
+  int m_appliedScale = 1;
+  // The skin applied last as it was read (its pictures are those the next
+  // load keeps when it brings none); nullopt before the first.
+  std::optional<SkinDocument> m_unscaled;
 };
 
 }  // namespace kd

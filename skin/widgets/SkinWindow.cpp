@@ -251,6 +251,7 @@ void SkinWindow::placeOnScreen() {
 void SkinWindow::setSizeIndex(int index) {
   if (index < 0 || index > 2) return;
   resize(m_sizes[size_t(index)]);
+  placeOnScreen();
 }
 
 QSize SkinWindow::skinSize(int index) const {

@@ -64,7 +64,8 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   // document whose load failed changes nothing. The displays are drawn again.
   void applySkin(const SkinDocument& doc);
 
-  // The skin's three sizes: 0 normal, 1 alternate, 2 small.
+  // The skin's three sizes: 0 normal, 1 alternate, 2 small. The window is
+  // kept inside the work area at every size.
   void setSizeIndex(int index);
   QSize skinSize(int index) const;
   // The size toggles (alternateSize, isSmall), both 0 after a load.
@@ -103,6 +104,8 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
 
   // Screen metrics the placement uses; by default those of the window's screen.
   void setScreenOverride(std::optional<QRect> available, std::optional<TwipScale> scale);
+  // The work area the window is kept inside (logical pixels).
+  QRect availableGeometry() const;
 
   // SkinView
   void setLabelText(int index, const QString& text) override;
@@ -174,7 +177,6 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   bool pressOnSliderTrack(QPointF windowPos);
 
   void drawn(const DisplaySurface::Drawn& result);
-  QRect availableGeometry() const;
   TwipScale twipScale() const;
   SkinWindowHandler& handler() const;
 

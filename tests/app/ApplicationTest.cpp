@@ -198,7 +198,7 @@ TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
   ASSERT_TRUE(waitIdle());
   const QString volumeText = app->window().label(18)->text();
 
-  for (const int code : {0, -1, 37, 100, 121, 200, 206}) {
+  for (const int code : {0, -1, 37, 100, 121, 200, 207}) {
     commands().execute(code);
     commands().execute(code, 1);
     commands().execute(code, dir.path());
@@ -284,6 +284,20 @@ TEST_F(ApplicationTest, Command5OpensThePreferencesWhoseChangesShowAtOnceAndAreS
   EXPECT_EQ(saved.value(u"config", u"WinOnTop"), QStringLiteral(" 1"));
   EXPECT_EQ(saved.value(u"config", u"TimeFmt"), QStringLiteral(" 1"));
   EXPECT_EQ(saved.value(u"config", u"ValidExt"), QStringLiteral("MP3 OGG"));
+}
+
+TEST_F(ApplicationTest, DoubleSizeIsToggledByItsCommandAndSaved) {
+  commands().execute(Command::ToggleDoubleSize);
+  commands().execute(Command::ToggleDoubleSize);
+  commands().execute(Command::ToggleDoubleSize);
+  quit();
+  const IniStore saved = IniStore::load(SettingsFilePath());
+  EXPECT_EQ(saved.value(u"config", u"DoubleSize"), QStringLiteral("1"));
+  restart();
+  commands().execute(Command::ToggleDoubleSize);
+  quit();
+  EXPECT_EQ(IniStore::load(SettingsFilePath()).value(u"config", u"DoubleSize"),
+            QStringLiteral("0"));
 }
 
 TEST_F(ApplicationTest, Command2HidesIntoTheTrayIconOnlyWhenThereIsOne) {

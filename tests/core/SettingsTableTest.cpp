@@ -102,6 +102,7 @@ TEST_F(SettingsTableTest, AFirstRunReadsDefaultsAndWritesEveryKeyInShutdownOrder
             "ScrollName=-1\n"
             "UseTagCover=0\n"
             "FriendlyNames=1\n"
+            "DoubleSize=0\n"
             "X=4320\n"
             "Y=-75\n"
             "LastCover=/music/cover.jpg\n"

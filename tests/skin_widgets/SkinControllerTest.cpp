@@ -180,5 +180,35 @@ TEST_F(SkinControllerTest, AnImportSkinAsksWithTheTimerStoppedUnlessToldNotTo) {
   EXPECT_EQ(settings.SkinImport, QStringLiteral("/kept/"));
 }
 
+TEST_F(SkinControllerTest, DoubleSizeDoublesTheSkinShownAndEveryLaterOneWhenItFits) {
+  dir.write(QStringLiteral("tiny.skin"),
+            "Kavoro Skin,Tiny\r\n120,60,120,40,60,20\r\nmain.bmp,main.bmp\r\n"
+            "0,0,10,20,30,0,0,0\r\nB7,5,5,20,10,0,0,q,Seven\r\nE\r\n");
+  controller.loadSkin(QStringLiteral("tiny.skin"), false);
+  window.toggleSmall();
+  controller.setDoubleSize(true);
+  EXPECT_EQ(controller.appliedScale(), 2);
+  EXPECT_EQ(window.size(), QSize(120, 40));  // still the small size, doubled
+  window.toggleSmall();
+  EXPECT_EQ(window.size(), QSize(240, 120));
+  EXPECT_EQ(window.button(7)->geometry(), QRect(10, 10, 40, 20));
+  EXPECT_EQ(window.keyMap()[7], QLatin1Char('q'));
+  // A skin without its own pictures keeps the ones shown, doubled once only.
+  dir.write(QStringLiteral("faceless.skin"),
+            "Kavoro Skin,Faceless\r\n100,50,100,40,60,20\r\nnone.bmp,none.bmp\r\nE\r\n");
+  controller.loadSkin(QStringLiteral("faceless.skin"), false);
+  EXPECT_EQ(window.size(), QSize(200, 100));
+  EXPECT_EQ(window.windowBitmap().size(), QSize(240, 120));
+  controller.setDoubleSize(false);
+  EXPECT_EQ(window.size(), QSize(100, 50));
+  EXPECT_EQ(window.windowBitmap().size(), QSize(120, 60));
+
+  // On a work area the doubled skin would not fit, it stays at its size.
+  window.setScreenOverride(QRect(0, 0, 190, 400), TwipScale{15, 15});
+  controller.setDoubleSize(true);
+  EXPECT_EQ(controller.appliedScale(), 1);
+  EXPECT_EQ(window.size(), QSize(100, 50));
+}
+
 }  // namespace
 }  // namespace kd

@@ -47,7 +47,7 @@ TEST_F(TrayIconTest, TheMenuIsTheWindowsMenuAndRunsCommands) {
   QMenu* menu = tray.systemTrayIcon().contextMenu();
   ASSERT_EQ(menu, tray.menu());
   const QList<QAction*> actions = menu->actions();
-  ASSERT_EQ(actions.size(), 12);
+  ASSERT_EQ(actions.size(), 13);
   EXPECT_EQ(actions.first()->text(), QString::fromUtf8("属性 &(Q)"));
   actions.first()->trigger();
   actions.last()->trigger();
