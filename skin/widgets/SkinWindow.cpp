@@ -103,6 +103,14 @@ void SkinWindow::createElements() {
 
 // ---------------------------------------------------------------- skin load
 
+namespace {
+
+bool FitsIn(QSize size, QSize room) {
+  return size.isValid() && size.width() <= room.width() && size.height() <= room.height();
+}
+
+}  // namespace
+
 void SkinWindow::applySkin(const SkinDocument& doc) {
   if (doc.outcome != SkinLoadOutcome::Loaded) return;
   hideElements();
@@ -115,14 +123,19 @@ void SkinWindow::applySkin(const SkinDocument& doc) {
   QSize area(1, 1);
   for (const QSize& size : m_sizes) area = area.expandedTo(size);
   m_surface.rebuild(m_background, area);
-  resize(m_sizes[0]);
+  // A normal size larger than the work area (a HiDPI screen scales the skin
+  // by a whole number) would leave part of the window off screen: the size
+  // without the playlist is taken when it fits.
+  const QSize room = availableGeometry().size();
+  const bool useAlternate = !FitsIn(m_sizes[0], room) && FitsIn(m_sizes[1], room);
+  resize(m_sizes[useAlternate ? 1 : 0]);
   placeOnScreen();
 
   applyElements(doc);
   m_shape = doc.windowShape;
   if (m_shape) setMask(*m_shape);
 
-  m_alternateSize = 0;
+  m_alternateSize = useAlternate ? 1 : 0;
   m_small = 0;
   redrawDisplays();
   showLights(m_lightStates);

@@ -64,5 +64,16 @@ TEST_F(DoubleSize, EverySizeIsKeptInsideTheWorkArea) {
   EXPECT_EQ(window.geometry(), QRect(100, 80, 400, 200));
 }
 
+TEST_F(DoubleSize, ASkinTallerThanTheWorkAreaStartsWithoutItsPlaylist) {
+  window.setScreenOverride(QRect(0, 0, 640, 180), TwipScale{15, 15});
+  apply(ScaleSkinDocument(test::SmallSkin(), 2));
+  EXPECT_EQ(window.size(), QSize(300, 160));
+  EXPECT_EQ(window.alternateSize(), 1);
+  EXPECT_TRUE(QRect(0, 0, 640, 180).contains(window.geometry()));
+  window.toggleAlternateSize();  // asked for by the user: shown, kept on screen at the top
+  EXPECT_EQ(window.size(), QSize(400, 200));
+  EXPECT_EQ(window.y(), 0);
+}
+
 }  // namespace
 }  // namespace kd
