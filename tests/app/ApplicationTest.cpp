@@ -44,7 +44,7 @@ class ApplicationTest : public ::testing::Test {
       }
     });
     modalGuard.start(200);
-    app = std::make_unique<Application>(QString());
+    app = std::make_unique<Application>();
     app->start();
   }
   ~ApplicationTest() override {
@@ -70,7 +70,7 @@ class ApplicationTest : public ::testing::Test {
   // Starts the program again, as after a restart.
   void restart() {
     app.reset();
-    app = std::make_unique<Application>(QString());
+    app = std::make_unique<Application>();
     app->start();
   }
   // Asks the program to end and waits until it has.
