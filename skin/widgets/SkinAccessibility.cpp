@@ -40,7 +40,7 @@ class ButtonZoneAccessible : public QAccessibleWidget {
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& action) override {
-    if (action == pressAction() && zone()->isVisible()) zone()->activate();
+    if (action == pressAction() && zone()->isVisibleTo(zone()->window())) zone()->activate();
   }
 
  private:
