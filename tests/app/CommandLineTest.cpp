@@ -36,8 +36,8 @@ TEST(CommandLine, TheDesktopEntryOffersTheTypesThePlayerAnnounces) {
   QFile entry(qEnvironmentVariable("KD_SOURCE_DIR") + "/data/desktop/kavorodeck.desktop");
   ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(entry.readAll());
-  const auto match = QRegularExpression("^MimeType=(.*);$", QRegularExpression::MultilineOption)
-                         .match(text);
+  const auto match =
+      QRegularExpression("^MimeType=(.*);$", QRegularExpression::MultilineOption).match(text);
   ASSERT_TRUE(match.hasMatch());
   EXPECT_EQ(match.captured(1).split(';'), SupportedMimeTypes());
   EXPECT_TRUE(SupportedMimeTypes().contains("audio/mpeg"));
