@@ -43,6 +43,7 @@ void Application::wire() {
 
   m_cover.setSkinSink(m_window.get());
   m_cover.setWindowSink(&m_coverHost);
+  m_coverHost.setAnchor([this] { return m_window->frameGeometry(); });
   m_cover.setPlaylistCover([this] { return m_playlist.cover(); });
   m_cover.setPreferencesVisibleQuery([this] { return m_preferences.isVisible(); });
   connect(&m_playlist, &Playlist::cleared, this, [this] { m_cover.playlistCleared(); });
@@ -77,7 +78,10 @@ void Application::loadSkin(const QString& name, bool importFlag) {
 void Application::selectSkin() {
   FileDialogRequest request;
   request.title = QString::fromUtf8("选择界面文件");
-  request.filter = QString::fromUtf8("界面文件 (*.skin)|*.skin");
+  // Classic skins are offered beside our own: archives, or a folder chosen by its main.bmp.
+  request.filter = QString::fromUtf8(
+      "界面文件 (*.skin)|*.skin|经典界面 (*.wsz, main.bmp)|*.WSZ;MAIN.BMP;Main.bmp|"
+      "全部界面|*.skin;*.WSZ;MAIN.BMP;Main.bmp");
   request.filterIndex = 1;
   request.initialFolder = m_settings.SkinPath.isEmpty() ? ProgramFolder() : m_settings.SkinPath;
   const FileDialogResult chosen = m_dialogs.openFile(request);
@@ -220,6 +224,9 @@ void Application::releaseKnob(int index) {
 }
 void Application::doubleClickKnob(int index) {
   if (const auto role = SliderRoleOf(index)) m_sliders.doubleClickKnob(*role);
+}
+void Application::wheelOnSlider(int index, int steps) {
+  if (const auto role = SliderRoleOf(index)) m_sliders.wheelSlider(*role, steps);
 }
 
 void Application::playlistDoubleClicked(int row) {

@@ -121,6 +121,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   void moveKnob(int index, float value) override;
   void releaseKnob(int index) override;
   void doubleClickKnob(int index) override;
+  void wheelOnSlider(int index, int steps) override;
   void playlistDoubleClicked(int row) override;
   void playlistDeletePressed() override;
   void coverDoubleClicked() override;

@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   }
+  // Skins are drawn at a whole number of device pixels per skin pixel, so
+  // their bitmaps stay sharp: a screen scale of 1.25 counts as 1, 1.5 as 2.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   // The arguments are the player's own: Qt gets none of them to read as its
   // options.
   int qtArgc = 1;

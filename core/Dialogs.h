@@ -3,6 +3,7 @@
 // sees them. The UI implements them with Qt dialogs; tests script the answers.
 
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 
 #include "util/MessageSink.h"
@@ -18,11 +19,15 @@ struct FileDialogRequest {
   int filterIndex = 1;  // 1-based
   QString initialFolder;
   QString fileName;
+  // An open dialog that lets the user choose several files at once.
+  bool severalFiles = false;
 };
 
 struct FileDialogResult {
-  QString path;  // "" when cancelled
+  QString path;  // "" when cancelled; the first file of several
   int filterIndex = 1;
+  // Every file chosen, in the order chosen (a dialog for several files).
+  QStringList paths;
   bool cancelled() const { return path.isEmpty(); }
 };
 

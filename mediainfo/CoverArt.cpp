@@ -1,6 +1,10 @@
 #include "mediainfo/CoverArt.h"
 
+#include <QDir>
+#include <QHash>
+
 #include "core/Dialogs.h"
+#include "mediainfo/BackgroundPictureDecoder.h"
 #include "mediainfo/CoverWindowSink.h"
 #include "mediainfo/PictureLoader.h"
 #include "mediainfo/SkinCoverSink.h"
@@ -43,22 +47,82 @@ QString FindTagCover(const QString& dir, const QString& artist, const QString& a
   return pic;
 }
 
-CoverArt::CoverArt(Dialogs& dialogs) : m_dialogs(dialogs) {}
+QString FindFolderCover(const QString& dir) {
+  if (dir.isEmpty() || dir.contains(QChar(0))) return {};
+  const QString folder = WithTrailingSeparator(dir);
+  // One listing of the folder; names compared in lower case.
+  QHash<QString, QString> onDisk;
+  for (const QString& name : QDir(folder).entryList(QDir::Files))
+    onDisk.insert(name.toLower(), name);
+  for (const char* base : {"cover", "folder", "front"}) {
+    for (const char* extension : {".jpg", ".jpeg", ".png", ".gif", ".bmp"}) {
+      const auto hit = onDisk.constFind(QLatin1String(base) + QLatin1String(extension));
+      if (hit != onDisk.constEnd() && FileExists(folder + *hit)) return folder + *hit;
+    }
+  }
+  return {};
+}
+
+bool IsCoverPicture(const QString& path) {
+  if (IsPicture(path)) return true;
+  return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ||
+         path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+CoverArt::CoverArt(Dialogs& dialogs)
+    : m_decoder(std::make_unique<BackgroundPictureDecoder>()), m_dialogs(dialogs) {}
+
+CoverArt::~CoverArt() = default;
 
 QString CoverArt::defaultPicture() {
   return FindProgramFile(QString::fromLatin1(kDefaultPictureName));
 }
 
 void CoverArt::loadTagCover(const QString& path, const QString& artist, const QString& album) {
-  QString pic = FindTagCover(path, artist, album);
+  loadTrackCover({path, artist, album, {}});
+}
+
+QString CoverArt::fallbackPicture(const QString& dir) const {
+  QString pic = FindFolderCover(dir);
   if (pic.isEmpty() && m_plCover) pic = m_plCover();
   // A missing default picture gives "", which clears the cover.
   if (pic.isEmpty()) pic = defaultPicture();
-  loadCover(pic);
+  return pic;
+}
+
+void CoverArt::loadTrackCover(const TrackCoverQuery& query) {
+  const QString named = FindTagCover(query.dir, query.artist, query.album);
+  if (!named.isEmpty() || query.embeddedPicture.isEmpty()) {
+    loadCover(named.isEmpty() ? fallbackPicture(query.dir) : named);
+    return;
+  }
+  if (preferencesVisible()) return;
+  const int request = ++m_request;
+  m_pendingEmbedded = true;
+  m_decoder->decode(query.embeddedPicture, [this, request, dir = query.dir](const QImage& picture) {
+    embeddedPictureDecoded(request, dir, picture);
+  });
+}
+
+void CoverArt::embeddedPictureDecoded(int request, const QString& dir, const QImage& picture) {
+  if (request != m_request) return;  // the cover changed meanwhile
+  m_pendingEmbedded = false;
+  if (picture.isNull()) {
+    // A damaged or oversized picture: the track goes on down the fallbacks.
+    loadCover(fallbackPicture(dir));
+    return;
+  }
+  showPicture(picture);
+  // No file to remember: LastCover stays empty.
+  m_lastCover.clear();
+  m_showingEmbedded = true;
 }
 
 void CoverArt::loadCover(const QString& a) {
-  if (a == m_lastCover) return;  // already shown, even if the file changed since
+  ++m_request;
+  m_pendingEmbedded = false;
+  // Already shown, even if the file changed since.
+  if (a == m_lastCover && !m_showingEmbedded) return;
   if (preferencesVisible()) return;
   if (a.isEmpty()) {
     clearCover();
@@ -69,17 +133,25 @@ void CoverArt::loadCover(const QString& a) {
     clearCover();
     return;
   }
-  if (!IsPicture(pic)) return;  // a playlist, a song: nothing changes
+  if (!IsCoverPicture(pic)) return;  // a playlist, a song: nothing changes
   const QImage picture = LoadPicture(pic);
   if (picture.isNull()) return;  // damaged or refused: nothing changes
 
+  showPicture(picture);
+  m_lastCover = pic;
+  m_showingEmbedded = false;
+}
+
+void CoverArt::showPicture(const QImage& picture) {
   if (m_skin) m_skin->showCoverImage(picture);
   const bool skinShowsCover = m_skin && m_skin->isCoverImageVisible();
-  if (!skinShowsCover && m_window) {
+  if (m_window) {
+    // The cover window always holds the current cover, so that it shows it
+    // whenever it is opened; it opens by itself only for a skin without a
+    // cover image.
     m_window->showCoverPicture(picture);
-    m_window->showCoverWindow();
+    if (!skinShowsCover) m_window->showCoverWindow();
   }
-  m_lastCover = pic;
 }
 
 void CoverArt::selectCover() {
@@ -105,12 +177,15 @@ void CoverArt::toggleCoverWindow() {
 }
 
 void CoverArt::playlistCleared() {
+  ++m_request;
+  m_pendingEmbedded = m_showingEmbedded = false;
   if (m_skin) m_skin->clearCoverImage();
   if (m_window) m_window->clearCoverPicture();
   m_lastCover.clear();
 }
 
 void CoverArt::clearCover() {
+  m_showingEmbedded = false;
   if (m_skin) m_skin->clearCoverImage();
   if (m_window) {
     m_window->clearCoverPicture();

@@ -4,8 +4,10 @@
 // none, in the cover window. Remembers the picture shown (LastCover) so the
 // same picture is not loaded twice and can be shown again at the next start.
 
+#include <QImage>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "mediainfo/CoverHooks.h"
 
@@ -18,6 +20,16 @@ class CoverWindowSink;
 // ".gif" or ".bmp". Blanks around the names are ignored; "" when none exists.
 QString FindTagCover(const QString& dir, const QString& artist, const QString& album);
 
+// The album picture of folder `dir` under a common name: "cover", then
+// "folder", then "front" (any case), each as JPEG, PNG, GIF or BMP. Returns
+// the path as it is on disk, or "".
+QString FindFolderCover(const QString& dir);
+
+// Whether `path` names a picture the cover can show by its extension: BMP,
+// GIF, JPG and also PNG and JPEG (any case).
+bool IsCoverPicture(const QString& path);
+
+class BackgroundPictureDecoder;
 class Dialogs;
 class SkinCoverSink;
 
@@ -30,6 +42,9 @@ class CoverArt : public CoverHooks {
 
   // `dialogs` lets the user pick a picture (SelectCover).
   explicit CoverArt(Dialogs& dialogs);
+  ~CoverArt() override;
+  CoverArt(const CoverArt&) = delete;
+  CoverArt& operator=(const CoverArt&) = delete;
 
   // Where pictures are shown. A missing skin sink counts as a skin without a
   // cover image; a missing window sink as no cover window.
@@ -50,6 +65,13 @@ class CoverArt : public CoverHooks {
   // artist - album (the later rule wins), else the playlist's picture, else
   // the default picture, and shows it through loadCover.
   void loadTagCover(const QString& path, const QString& artist, const QString& album) override;
+  // The picture of a started track: the pictures named after its tag; else
+  // the picture embedded in the file (decoded off the interface thread), else
+  // the folder's cover, folder or front picture; else the playlist's picture,
+  // else the default picture.
+  void loadTrackCover(const TrackCoverQuery& query) override;
+  // An embedded picture is being decoded.
+  bool isDecoding() const { return m_pendingEmbedded; }
   // Shows picture `a` (or the picture named `a` plus ".jpg", ".gif" or ".bmp"
   // when `a` holds no "."); "" or a missing file clears the cover.
   void loadCover(const QString& a) override;
@@ -66,7 +88,17 @@ class CoverArt : public CoverHooks {
 
  private:
   void clearCover();
+  void showPicture(const QImage& picture);
   bool preferencesVisible() const;
+  // After the pictures named by the tag: the folder's own, the playlist's,
+  // the default one.
+  QString fallbackPicture(const QString& dir) const;
+  void embeddedPictureDecoded(int request, const QString& dir, const QImage& picture);
+
+  std::unique_ptr<BackgroundPictureDecoder> m_decoder;
+  int m_request = 0;  // counts every change of the cover; a decode of an older one is dropped
+  bool m_pendingEmbedded = false;
+  bool m_showingEmbedded = false;  // the picture shown came from inside a file
 
   SkinCoverSink* m_skin = nullptr;
   CoverWindowSink* m_window = nullptr;

@@ -1,5 +1,6 @@
 #include "mediainfo/PictureLoader.h"
 
+#include <QBuffer>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <algorithm>
@@ -22,11 +23,9 @@ QSize CoverDecodeSize(QSize size, int maxSide) {
   return scaled.expandedTo(QSize(1, 1));
 }
 
-QImage LoadPicture(const QString& path, const PictureLimits& limits) {
-  // Only regular files: a FIFO or device would block the reader.
-  if (path.contains(QChar(0)) || !FileExists(path)) return {};
+namespace {
 
-  QImageReader reader(path);
+QImage readBounded(QImageReader& reader, const PictureLimits& limits) {
   // Decide by content: a JPEG saved as ".bmp" is still a picture.
   reader.setDecideFormatFromContent(true);
   if (!reader.canRead()) return {};
@@ -55,6 +54,24 @@ QImage LoadPicture(const QString& path, const PictureLimits& limits) {
   QImage image = reader.read();
   if (image.isNull()) return {};
   return image;
+}
+
+}  // namespace
+
+QImage LoadPicture(const QString& path, const PictureLimits& limits) {
+  // Only regular files: a FIFO or device would block the reader.
+  if (path.contains(QChar(0)) || !FileExists(path)) return {};
+  QImageReader reader(path);
+  return readBounded(reader, limits);
+}
+
+QImage LoadPictureData(const QByteArray& bytes, const PictureLimits& limits) {
+  if (bytes.isEmpty()) return {};
+  QBuffer buffer;
+  buffer.setData(bytes);
+  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&buffer);
+  return readBounded(reader, limits);
 }
 
 }  // namespace kd

@@ -4,6 +4,7 @@
 // the size a cover needs. Damaged files, non-images and refused pictures all
 // give a null image; nothing throws and nothing is reported.
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -33,5 +34,7 @@ QSize CoverDecodeSize(QSize size, int maxSide);
 // The picture at `path` (format found from its content, so a misnamed file
 // still loads), or a null image.
 QImage LoadPicture(const QString& path, const PictureLimits& limits = PictureLimits());
+// The same for a picture held in memory (one embedded in a media file).
+QImage LoadPictureData(const QByteArray& bytes, const PictureLimits& limits = PictureLimits());
 
 }  // namespace kd

@@ -74,7 +74,7 @@ void MprisService::watchModel() {
   };
   on(&PlayerModel::statusChanged, {QStringLiteral("PlaybackStatus"), QStringLiteral("CanSeek")});
   on(&PlayerModel::lengthChanged, {QStringLiteral("Metadata"), QStringLiteral("CanSeek")});
-  on(&PlayerModel::mpegFactsChanged, {QStringLiteral("Metadata")});
+  on(&PlayerModel::tagsChanged, {QStringLiteral("Metadata")});
   on(&PlayerModel::volumeChanged, {QStringLiteral("Volume")});
   on(&PlayerModel::rateChanged, {QStringLiteral("Rate")});
   on(&PlayerModel::modesChanged, {QStringLiteral("LoopStatus"), QStringLiteral("Shuffle")});
@@ -156,12 +156,10 @@ QVariantMap MprisService::metadata() const {
   if (const qlonglong length = lengthMicroseconds(); length > 0) {
     data.insert(QStringLiteral("mpris:length"), length);
   }
-  if (const auto& facts = m_model.mpegFacts()) {
-    const QString artist = facts->tag.Artist.trimmed();
-    const QString album = facts->tag.Album.trimmed();
-    if (!artist.isEmpty()) data.insert(QStringLiteral("xesam:artist"), QStringList{artist});
-    if (!album.isEmpty()) data.insert(QStringLiteral("xesam:album"), album);
-  }
+  const QString artist = m_model.tags().artist.trimmed();
+  const QString album = m_model.tags().album.trimmed();
+  if (!artist.isEmpty()) data.insert(QStringLiteral("xesam:artist"), QStringList{artist});
+  if (!album.isEmpty()) data.insert(QStringLiteral("xesam:album"), album);
   const QString cover = m_sources.coverPath ? m_sources.coverPath() : QString();
   if (!cover.isEmpty()) data.insert(QStringLiteral("mpris:artUrl"), addressOf(cover));
   return data;

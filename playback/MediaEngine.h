@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+#include "playback/MediaTags.h"
+
 namespace kd {
 
 class MediaItem {
@@ -29,6 +31,10 @@ class MediaItem {
   // refused it while running (an error on the bus).
   virtual bool hasEnded() = 0;
   virtual bool wasRefused() = 0;
+
+  // The tags the engine found in the item so far; for a file, everything it
+  // found before it was ready to play. An engine without tags reports none.
+  virtual MediaTags tags() { return {}; }
 };
 
 class MediaEngine {

@@ -103,4 +103,10 @@ void PlayerModel::setMpegFacts(std::optional<Mp3Facts> facts) {
   emit mpegFactsChanged();
 }
 
+void PlayerModel::setTags(const TrackTags& tags) {
+  if (tags == m_tags) return;
+  m_tags = tags;
+  emit tagsChanged();
+}
+
 }  // namespace kd

@@ -25,6 +25,16 @@ struct PlayModes {
   bool operator==(const PlayModes&) const = default;
 };
 
+// The current item's title, artist and album: the MPEG item's ID3v1 tag
+// where it has them, else what the media engine found in the file. Empty
+// texts where neither has one.
+struct TrackTags {
+  QString title;
+  QString artist;
+  QString album;
+  bool operator==(const TrackTags&) const = default;
+};
+
 // What the current entry is, as the transport found it.
 struct CurrentItem {
   int entryNumber = 0;  // 1-based position in the playlist when it started
@@ -103,6 +113,9 @@ class PlayerModel : public QObject {
   // Header and tag of the current MPEG item; nullopt for any other item.
   const std::optional<Mp3Facts>& mpegFacts() const { return m_mpeg; }
   void setMpegFacts(std::optional<Mp3Facts> facts);
+  // Title, artist and album of the current item.
+  const TrackTags& tags() const { return m_tags; }
+  void setTags(const TrackTags& tags);
 
  signals:
   void statusChanged(PlayStatus status);
@@ -121,6 +134,7 @@ class PlayerModel : public QObject {
   void repeatPointsChanged();
   void stereoChanged(bool stereo);
   void mpegFactsChanged();
+  void tagsChanged();
 
  private:
   PlayStatus m_status = PlayStatus::Stopped;
@@ -139,6 +153,7 @@ class PlayerModel : public QObject {
   int32_t m_repeatEnd = 0;
   bool m_stereo = false;
   std::optional<Mp3Facts> m_mpeg;
+  TrackTags m_tags;
 };
 
 }  // namespace kd

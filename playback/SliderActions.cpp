@@ -1,5 +1,6 @@
 #include "playback/SliderActions.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "playback/PlayerModel.h"
@@ -74,6 +75,31 @@ void SliderActions::doubleClickKnob(SliderRole role) {
     applySlider(SliderRole::Balance, PlayerModel::kCentre);
   } else if (role == SliderRole::Rate) {
     applySlider(SliderRole::Rate, PlayerModel::kNormalRate);
+  }
+}
+
+void SliderActions::wheelSlider(SliderRole role, int steps) {
+  constexpr int kStep = VolumeControl::kStepPercent;
+  const int change = std::clamp(steps, -100, 100) * kStep;
+  if (change == 0) return;
+  // Whole percent, so that repeated steps land on the values the keys reach.
+  const auto stepped = [change](float value) {
+    const int percent = std::clamp(static_cast<int>(std::lround(value * 100.0f)) + change, 0, 100);
+    return static_cast<float>(percent / 100.0);
+  };
+  switch (role) {
+    case SliderRole::Volume:
+      m_volume.changeVolume(static_cast<int16_t>(std::clamp(change, -100, 100)));
+      break;
+    case SliderRole::Balance:
+      applySlider(role, stepped(m_model.balance()));
+      break;
+    case SliderRole::Rate:
+      applySlider(role, stepped(m_model.rate()));
+      break;
+    case SliderRole::Position:
+    case SliderRole::VolumeBar:
+      break;
   }
 }
 

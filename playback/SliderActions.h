@@ -32,6 +32,10 @@ class SliderActions {
   void releaseKnob(SliderRole role);
   // Balance: centred. Rate: normal. Other knobs: nothing.
   void doubleClickKnob(SliderRole role);
+  // The mouse wheel turned `steps` notches (positive: up) over a slider: the
+  // volume moves as its keys move it (5 % a step), balance and rate by 5 %
+  // of their range a step; the position and the volume bar do not move.
+  void wheelSlider(SliderRole role, int steps);
 
  private:
   PlayerModel& m_model;

@@ -69,8 +69,11 @@ PlayOutcome Transport::playCurrent(bool continuous) {
   // No tick may see a half-built item.
   m_timer.stop();
   releaseEngineItem();
+  m_playlist.setPlayingIndex(-1);
   m_pictureActive = false;
   m_model.setMpegFacts(std::nullopt);
+  m_model.setTags({});
+  m_engineTags = MediaTags();
   m_model.setRepeatPoints(0, 0);
   m_model.setLength(0);
 
@@ -102,7 +105,10 @@ PlayOutcome Transport::playCurrent(bool continuous) {
       stop();
       return started;
     }
+    if (!isStream) m_engineTags = m_item->tags();
   }
+  showTags(kind);
+  if (kind != ItemKind::Picture && !isStream && m_settings.UseTagCover == 1) lookForCover(path);
   showStarted();
   return PlayOutcome::Playing;
 }
@@ -124,12 +130,8 @@ bool Transport::prepareByKind(ItemKind kind, const QString& path) {
   switch (kind) {
     case ItemKind::Mpeg: {
       std::optional<Mp3Facts> facts = ReadMp3Facts(path, m_settings.legacyCodepage());
-      const ID3Info tag = facts ? facts->tag : ID3Info();
       m_model.setStereo(facts && facts->header.stereo);
       m_model.setMpegFacts(std::move(facts));
-      if (m_settings.UseTagCover == 1) {
-        m_covers.loadTagCover(GetDirPart(path), tag.Artist, tag.Album);
-      }
       return true;
     }
     case ItemKind::Picture:
@@ -158,6 +160,54 @@ void Transport::showEntry(ItemKind kind, const QString& path, bool isStream) {
   m_model.setItem({number, path, m_playlist.entry(number - 1).name, kind, isStream});
 }
 
+// The ID3v1 tag of an MPEG item comes first (it is what the tag editor
+// edits); what the engine found fills what it leaves blank.
+TrackTags Transport::mergedTags() const {
+  TrackTags tags{m_engineTags.title, m_engineTags.artist, m_engineTags.album};
+  if (const auto& facts = m_model.mpegFacts(); facts && m_model.item().kind == ItemKind::Mpeg) {
+    const auto take = [](const QString& own, QString& merged) {
+      if (!own.trimmed().isEmpty()) merged = own.trimmed();
+    };
+    take(facts->tag.Title, tags.title);
+    take(facts->tag.Artist, tags.artist);
+    take(facts->tag.Album, tags.album);
+  }
+  return tags;
+}
+
+// An item without an ID3v1 title takes the title the engine found as its
+// name, as an ID3v1 title names an MPEG item.
+void Transport::showTags(ItemKind kind) {
+  const TrackTags tags = mergedTags();
+  m_model.setTags(tags);
+  const bool namedByOwnTag = kind == ItemKind::Mpeg && m_model.mpegFacts() &&
+                             !m_model.mpegFacts()->tag.Title.trimmed().isEmpty();
+  if (namedByOwnTag || m_engineTags.title.isEmpty()) return;
+  const int index = m_playlist.currentEntry() - 1;
+  if (index < 0 || index >= m_playlist.count()) return;
+  m_playlist.setEntryName(index, m_engineTags.title);
+  CurrentItem item = m_model.item();
+  item.name = m_engineTags.title;
+  m_model.setItem(item);
+}
+
+// The naming rules take the ID3v1 artist and album as the tag holds them;
+// where the tag has none, the engine's.
+void Transport::lookForCover(const QString& path) {
+  TrackCoverQuery query;
+  query.dir = GetDirPart(path);
+  query.artist = m_engineTags.artist;
+  query.album = m_engineTags.album;
+  if (const auto& facts = m_model.mpegFacts(); facts && m_model.item().kind == ItemKind::Mpeg) {
+    if (!facts->tag.Artist.trimmed().isEmpty() || m_engineTags.artist.isEmpty())
+      query.artist = facts->tag.Artist;
+    if (!facts->tag.Album.trimmed().isEmpty() || m_engineTags.album.isEmpty())
+      query.album = facts->tag.Album;
+  }
+  query.embeddedPicture = m_engineTags.picture;
+  m_covers.loadTrackCover(query);
+}
+
 PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
   m_item = m_engine.createItem();
   if (!m_item) {
@@ -179,6 +229,7 @@ PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
 
 void Transport::showStarted() {
   m_model.setStatus(PlayStatus::Playing);
+  m_playlist.setPlayingIndex(m_playlist.currentEntry() - 1);
   selectCurrent();
   m_model.announceStarted();
   m_timer.start();
@@ -198,6 +249,7 @@ void Transport::stop() {
   m_pictureActive = false;
   m_timer.stop();
   m_model.setStatus(PlayStatus::Stopped);
+  m_playlist.setPlayingIndex(-1);
 }
 
 void Transport::togglePause() {
@@ -309,6 +361,7 @@ void Transport::retagCurrent(const ID3Info& tag) {
     facts.tag = tag;
     m_model.setMpegFacts(std::move(facts));
   }
+  m_model.setTags(mergedTags());
   CurrentItem item = m_model.item();
   const QString title = tag.Title.trimmed();
   if (item.kind != ItemKind::Mpeg || title.isEmpty()) return;

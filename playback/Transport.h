@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "playback/ItemKind.h"
+#include "playback/MediaTags.h"
 
 namespace kd {
 
@@ -22,6 +23,7 @@ class Playlist;
 class PositionTimer;
 struct ID3Info;
 struct Settings;
+struct TrackTags;
 
 // What playing the current entry came to.
 enum class PlayOutcome {
@@ -113,6 +115,9 @@ class Transport {
   bool prepareByKind(ItemKind kind, const QString& path);  // false: halted on a document
   void showEntry(ItemKind kind, const QString& path, bool isStream);
   PlayOutcome startEngineItem(const QString& path, bool isStream);
+  TrackTags mergedTags() const;
+  void showTags(ItemKind kind);
+  void lookForCover(const QString& path);
   void showStarted();
   PlayOutcome cannotPlay(PlayOutcome outcome, bool continuous);
 
@@ -128,6 +133,7 @@ class Transport {
   const Settings& m_settings;
 
   std::unique_ptr<MediaItem> m_item;
+  MediaTags m_engineTags;  // what the engine found in the current item
   bool m_pictureActive = false;
   bool m_refusalPending = false;
 };

@@ -48,21 +48,23 @@ void MediaAdder::addEntry() {
   });
 }
 
-void MediaAdder::askMediaFile() {
+QStringList MediaAdder::askMediaFile(bool severalFiles) {
   m_addName.clear();
   FileDialogRequest request;
   request.title = QString::fromUtf8(kOpenTitle);
   request.filter = QString::fromUtf8(kOpenFilter);
   request.filterIndex = m_filterIndex;
   request.initialFolder = m_context.settings.Path;
+  request.severalFiles = severalFiles;
   const FileDialogResult result = m_context.dialogs.openFile(request);
-  if (result.cancelled()) return;
+  if (result.cancelled()) return {};
   m_filterIndex = result.filterIndex;
   m_addPath = result.path;
   m_addName = GetFileName(m_addPath);
   m_addTitle = FriendlyName(m_addName, friendlyNames());
   WritePathSetting(m_context.store, m_context.settings,
                    m_addPath.left(m_addPath.size() - m_addName.size()));
+  return result.paths.isEmpty() ? QStringList{m_addPath} : result.paths;
 }
 
 void MediaAdder::addFromDir() {
@@ -93,8 +95,12 @@ void MediaAdder::replaceAndPlay() {
 }
 
 void MediaAdder::addFile() {
-  askMediaFile();
-  addEntry();
+  const QStringList chosen = askMediaFile(true);
+  for (const QString& path : chosen) {
+    const QString name = GetFileName(path);
+    setAddItem(name, path, FriendlyName(name, friendlyNames()));
+    addEntry();
+  }
 }
 
 void MediaAdder::addDropped(const QStringList& paths) {

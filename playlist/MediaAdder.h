@@ -54,8 +54,10 @@ class MediaAdder {
 
   // The open-file dialog: fills the item, or leaves addName empty on cancel.
   // The filter chosen last is offered again for the rest of the run; the
-  // chosen folder becomes the Path setting, written at once.
-  void askMediaFile();
+  // chosen folder becomes the Path setting, written at once. With
+  // `severalFiles` the user may choose more than one; every file chosen is
+  // returned in the order chosen, and the item is the first.
+  QStringList askMediaFile(bool severalFiles = false);
   // The folder dialog, then a scan of the chosen tree into the playlist.
   void addFromDir();
 
@@ -65,7 +67,8 @@ class MediaAdder {
   // The same with `path` (a file, folder, playlist or address) instead of
   // the dialog's choice.
   void openAndPlayPath(const QString& path);
-  // Command 23: the open-file dialog, then addEntry.
+  // Command 23: the open-file dialog (several files at once), then
+  // addEntry for each file in the order chosen.
   void addFile();
   // Command 24.
   void addFolder() { addFromDir(); }

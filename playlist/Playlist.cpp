@@ -1,5 +1,7 @@
 #include "playlist/Playlist.h"
 
+#include <QFont>
+
 #include <algorithm>
 #include <utility>
 
@@ -65,6 +67,16 @@ void Playlist::setEntryPath(int index, const QString& path) {
   emit dataChanged(changed, changed, {PathRole});
 }
 
+void Playlist::setPlayingIndex(int index) {
+  if (index < 0 || index >= count()) index = -1;
+  if (index == m_playing) return;
+  const int before = m_playing;
+  m_playing = index;
+  for (const int row : {before, index}) {
+    if (row >= 0) emit dataChanged(this->index(row), this->index(row), {Qt::FontRole});
+  }
+}
+
 void Playlist::setSelectedIndex(int index) {
   if (index < 0 || index >= count()) index = -1;
   if (index == m_selected) return;
@@ -81,6 +93,7 @@ void Playlist::setTitle(const QString& title) {
 void Playlist::clear() {
   beginResetModel();
   m_entries.clear();
+  m_playing = -1;
   endResetModel();
   setCurrentEntry(1);
   setCover(QString());
@@ -93,6 +106,11 @@ void Playlist::removeEntry(int index) {
   if (index >= 0 && index < count()) {
     beginRemoveRows(QModelIndex(), index, index);
     m_entries.removeAt(index);
+    if (m_playing == index) {
+      m_playing = -1;
+    } else if (m_playing > index) {
+      --m_playing;
+    }
     endRemoveRows();
     // The entry that moved up into the gap is selected, or the new last one;
     // an emptied list has no selection.
@@ -114,9 +132,14 @@ void Playlist::moveSelected(int d) {
   // Without a selection there is nothing to move.
   if (i < 0 || i >= count() || j < 0 || j >= count() || i == j) return;
   m_entries.swapItemsAt(i, j);
+  if (m_playing == i) {
+    m_playing = j;
+  } else if (m_playing == j) {
+    m_playing = i;
+  }
   const QModelIndex a = index(std::min(i, j));
   const QModelIndex b = index(std::max(i, j));
-  emit dataChanged(a, b, {Qt::DisplayRole, PathRole});
+  emit dataChanged(a, b, {Qt::DisplayRole, PathRole, Qt::FontRole});
   setSelectedIndex(j);
 }
 
@@ -133,6 +156,14 @@ QVariant Playlist::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
     case PathRole:
       return e.path;
+    case Qt::FontRole:
+      if (index.row() == m_playing) {
+        // Only the weight is given: the view's own face and size stay.
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+      }
+      return {};
     default:
       return {};
   }

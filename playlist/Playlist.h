@@ -42,6 +42,11 @@ class Playlist : public QAbstractListModel {
   int currentEntry() const { return m_currentEntry; }
   void setCurrentEntry(int entry);
 
+  // The entry that is playing (0-based, -1 = none). It stays on its entry
+  // when entries are removed or moved, and the list shows it in bold.
+  int playingIndex() const { return m_playing; }
+  void setPlayingIndex(int index);
+
   // The selected entry (0-based, -1 = none).
   int selectedIndex() const { return m_selected; }
   void setSelectedIndex(int index);
@@ -80,6 +85,7 @@ class Playlist : public QAbstractListModel {
   QList<PlaylistEntry> m_entries;
   int m_currentEntry = 1;
   int m_selected = -1;
+  int m_playing = -1;
   QString m_title = QStringLiteral("untitled");
   QString m_cover;
 };

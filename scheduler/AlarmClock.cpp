@@ -78,7 +78,8 @@ void AlarmClock::start() {
 
 void AlarmClock::rearm() {
   const int wait = nextWakeMs();
-  m_timer.setTimerType(wait >= kTickMs ? Qt::PreciseTimer : Qt::CoarseTimer);
+  // The minute turns on time; a scroll step may drift a little.
+  m_timer.setTimerType(wait > kTickMs ? Qt::PreciseTimer : Qt::CoarseTimer);
   m_timer.start(wait);
 }
 

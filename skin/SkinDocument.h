@@ -51,6 +51,11 @@ struct SkinButton {
   QPoint press;  // top-left corner of the pressed image in the resource bitmap
   QChar key;     // keyboard letter; a blank (the space bar) when the skin gives none
   QString tip;
+  // A button with an on and an off look (classic skins' shuffle and repeat):
+  // while light `onWithLight` is lit its pressed image lies at `pressWhenOn`.
+  // 0: one pressed image only.
+  int onWithLight = 0;
+  QPoint pressWhenOn;
 };
 
 struct SkinLabel {
@@ -69,6 +74,24 @@ struct SkinDisplay {
   QRect anchor;  // origin of the cells; its size follows the format
   QString tip;
 };
+
+// Background frames that follow a slider's knob (classic skins' volume and
+// balance): the frame for knob offset p (0..travel) is copied from the
+// resource bitmap to `place` on the window whenever the knob moves. Frame i
+// lies at first + (0, i * step). A centred slider counts from the middle of
+// its track outwards: frame 0 at the centre, the last frame at either end.
+struct SliderFrames {
+  QRect place;
+  QPoint first;
+  int step = 0;
+  int count = 0;
+  bool centred = false;
+};
+
+// The frame of `frames` shown for knob offset `p` on a track of `travel`
+// pixels: evenly spread and rounded, 0 at the start (or centre) and
+// count - 1 at the end (or either end).
+int SliderFrameIndex(const SliderFrames& frames, int p, int travel);
 
 struct SliderDef {
   int16_t X = 0;  // start of the track: the knob's left or top edge at one end
@@ -89,6 +112,7 @@ struct SkinSlider {
   // record was read; never larger than that bitmap (null without one). The
   // slider's value is not part of a skin and survives the load.
   QImage knob;
+  std::optional<SliderFrames> frames;
 };
 
 enum class LightShape : int16_t {
@@ -106,6 +130,9 @@ struct SkinLight {
   QRect rect;
   QRgb colour = 0;
   LightShape shape = LightShape::Rectangle;
+  // A light drawn as a picture instead of a shape: the block of the resource
+  // bitmap of the light's size at this point (classic skins' status sprites).
+  std::optional<QPoint> sprite;
 };
 
 struct SkinPlaylistBox {
@@ -115,6 +142,7 @@ struct SkinPlaylistBox {
   int pointSize = 0;  // 0: keep the box's current size
   QString face;       // not bold, no style letters
   QString tip;
+  std::optional<QRgb> selectionBackground;  // nullopt: the style's own
 };
 
 struct SkinCover {

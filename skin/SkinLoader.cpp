@@ -7,6 +7,7 @@
 #include "skin/PixelBudget.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinParser.h"
+#include "skin/classic/ClassicSkinLoader.h"
 #include "util/Paths.h"
 #include "util/TextCodec.h"
 
@@ -123,6 +124,7 @@ SkinDocument SkinLoader::loadSkin(const QString& rawName) const {
                         QStringLiteral("\nSkinPath=") + m_env.skinPath;
     return doc;
   }
+  if (classic::IsClassicSkinPath(fullPath)) return classic::LoadSkin(fullPath, name, m_env);
   const qint64 limit = m_env.limits.maxFileBytes;
   QByteArray bytes;
   if (m_env.readFile) {

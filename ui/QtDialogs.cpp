@@ -33,7 +33,9 @@ FileDialogResult QtDialogs::saveFile(const FileDialogRequest& request) {
 FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(m_owner, request.title, request.initialFolder);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(save                   ? QFileDialog::AnyFile
+                     : request.severalFiles ? QFileDialog::ExistingFiles
+                                            : QFileDialog::ExistingFile);
   // No default suffix is set: the name is used exactly as typed.
   const QStringList filters = QtNameFilters(request.filter);
   dialog.setNameFilters(filters);
@@ -42,7 +44,8 @@ FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   FileDialogResult result;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
-  result.path = dialog.selectedFiles().constFirst();
+  result.paths = dialog.selectedFiles();
+  result.path = result.paths.constFirst();
   result.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   if (result.filterIndex < 1) result.filterIndex = request.filterIndex;
   return result;

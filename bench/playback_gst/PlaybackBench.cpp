@@ -10,9 +10,11 @@
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <vector>
@@ -101,6 +103,40 @@ void BM_PollTick(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PollTick);
+
+// The start of an item: a new playbin, preroll, length and tags. Argument 0:
+// an MP3 without tags; 1: the same after an ID3v2 tag with a title and a
+// 300 x 300 front cover.
+void BM_StartItem(benchmark::State& state) {
+  static QTemporaryDir dir;
+  const QString plain = dir.path() + QStringLiteral("/plain.mp3");
+  const QString tagged = dir.path() + QStringLiteral("/tagged.mp3");
+  if (!QFile::exists(plain)) {
+    test::EncodeMp3(plain, 2.0);
+    QImage cover(300, 300, QImage::Format_RGB32);
+    cover.fill(Qt::magenta);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    cover.save(&buffer, "JPG");
+    QFile in(plain);
+    QFile out(tagged);
+    if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+      out.write(test::MakeId3v2TagWithPicture("A title", jpeg) + in.readAll());
+  }
+  const QString& file = state.range(0) ? tagged : plain;
+  GstMediaEngine engine;
+  for (auto _ : state) {
+    std::unique_ptr<MediaItem> item = engine.createItem();
+    if (!item || !item->renderFile(file)) {
+      state.SkipWithError("the MP3 cannot be played");
+      return;
+    }
+    benchmark::DoNotOptimize(item->duration());
+    benchmark::DoNotOptimize(item->tags());
+  }
+}
+BENCHMARK(BM_StartItem)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ScaleOneMp3Frame(benchmark::State& state) {
   std::vector<float> samples(2 * 1152, 0.5f);

@@ -6,6 +6,12 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include "ClassicTestSupport.h"
 #include "skin/SkinLoader.h"
 #include "skin/widgets/SkinWindow.h"
 #include "util/AppPaths.h"
@@ -38,6 +44,44 @@ void BM_ApplyDefaultSkin(benchmark::State& state) {
   for (auto _ : state) skinned.window.applySkin(*DefaultSkin());
 }
 BENCHMARK(BM_ApplyDefaultSkin)->Unit(benchmark::kMillisecond);
+
+// A typical classic skin archive: 14 bitmaps, main.bmp and titlebar.bmp
+// drawn with noise so that the archive is about 100 KB, as real ones are.
+QString TypicalClassicSkin(const QTemporaryDir& dir) {
+  test::ZipEntries entries = test::GeneratedClassicSkin().entries(QStringLiteral("Skin/"));
+  QRandomGenerator random(17);
+  const auto noisy = [&](int w, int h) {
+    QImage picture(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) picture.setPixel(x, y, qRgb(x + y, 60, random.bounded(12)));
+    }
+    return test::BmpBytes(picture);
+  };
+  for (auto& [name, bytes] : entries) {
+    if (name.endsWith(QLatin1String("main.bmp")) || name.endsWith(QLatin1String("titlebar.bmp"))) {
+      bytes = noisy(name.endsWith(QLatin1String("main.bmp")) ? 275 : 344, 116);
+    }
+  }
+  entries << qMakePair(QStringLiteral("Skin/eqmain.bmp"), noisy(275, 315));
+  entries << qMakePair(QStringLiteral("Skin/pledit.bmp"), noisy(280, 186));
+  entries << qMakePair(QStringLiteral("Skin/pledit.txt"), QByteArray("[Text]\nNormal=#00FF00\n"));
+  const QString path = dir.filePath(QStringLiteral("typical.wsz"));
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(test::ZipBytes(entries));
+  return path;
+}
+
+void BM_LoadAndApplyClassicSkin(benchmark::State& state) {
+  if (DefaultSkin() == nullptr) return state.SkipWithError("default.skin not built");
+  QTemporaryDir dir;
+  const QString path = TypicalClassicSkin(dir);
+  state.counters["archive_kb"] = double(QFileInfo(path).size()) / 1024;
+  SkinnedWindow skinned;
+  const SkinLoader loader(SkinLoadEnvironment::forProgram());
+  for (auto _ : state) skinned.window.applySkin(loader.loadSkin(path));
+}
+BENCHMARK(BM_LoadAndApplyClassicSkin)->Unit(benchmark::kMillisecond);
 
 // The position tick's time display (digit strip, minutes and seconds).
 void BM_TimeDisplay(benchmark::State& state) {

@@ -9,8 +9,12 @@
 
 namespace kd {
 
-CoverWindow::CoverWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+CoverWindow::CoverWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus) {
   setWindowTitle(QStringLiteral("Vexo 播放器 视屏播放窗口"));
+  // A picture to look at: showing it leaves the keyboard where it was.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
   m_cover = new CoverPicture(this);
   resize(kInitialSide, kInitialSide);
   m_cover->setGeometry(coverRect(size()));
@@ -44,6 +48,19 @@ QRect CoverWindow::coverRect(QSize inner) {
   const int left = static_cast<int>(RoundHalfEven((width - side) / 2.0));
   const int top = static_cast<int>(RoundHalfEven((height - side) / 2.0));
   return QRect(left, top, side, side);
+}
+
+QPoint CoverWindow::placeBeside(QRect anchor, QSize frame, QRect available) {
+  int left = anchor.right() + 1;
+  if (left + frame.width() > available.right() + 1 &&
+      anchor.left() - frame.width() >= available.left()) {
+    left = anchor.left() - frame.width();
+  }
+  // Kept on the screen; a window larger than the screen keeps its top left there.
+  left = std::max(std::min(left, available.right() + 1 - frame.width()), available.left());
+  const int top =
+      std::max(std::min(anchor.top(), available.bottom() + 1 - frame.height()), available.top());
+  return QPoint(left, top);
 }
 
 void CoverWindow::resizeEvent(QResizeEvent* event) {

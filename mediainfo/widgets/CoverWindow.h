@@ -27,6 +27,9 @@ class CoverWindow : public QWidget {
 
   // The square, centred place of the picture area in an inner area of `inner`.
   static QRect coverRect(QSize inner);
+  // Where a window of frame size `frame` opens beside the window `anchor`:
+  // to its right, else to its left, top edges level, kept inside `available`.
+  static QPoint placeBeside(QRect anchor, QSize frame, QRect available);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -1,9 +1,12 @@
 #pragma once
 // Brings the cover window into being when it is first needed and lets it go
 // when the user closes it; the next use creates it afresh, showing the
-// picture named by LastCover.
+// current cover (or, before any, the picture named by LastCover). A new
+// window opens beside the main window.
 
+#include <QImage>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -27,15 +30,18 @@ class CoverWindowHost : public CoverWindowSink {
   void hideCoverWindow() override;
   bool isCoverWindowVisible() const override;
 
+  // The frame of the window a new cover window opens beside.
+  void setAnchor(std::function<QRect()> anchorFrame) { m_anchorFrame = std::move(anchorFrame); }
+
   // The window when it exists, else null.
   CoverWindow* window() const { return m_window; }
 
  private:
-  // `showLastCover`: whether a new window loads LastCover (not worth it when
-  // a picture replaces it at once).
-  CoverWindow* ensureWindow(bool showLastCover);
+  CoverWindow* ensureWindow();
 
   std::function<QString()> m_lastCover;
+  std::function<QRect()> m_anchorFrame;
+  QImage m_picture;  // the current cover; null when none was given
   QPointer<CoverWindow> m_window;
 };
 

@@ -2,6 +2,7 @@
 
 #include "playback/gst/DurationEstimate.h"
 #include "playback/gst/PlaybinFactory.h"
+#include "playback/gst/TagReader.h"
 #include "util/Paths.h"
 
 #include <QFile>
@@ -20,7 +21,7 @@ constexpr double kMinRate = 0.5;
 constexpr double kMaxRate = 1.5;
 
 // Runs in whichever thread posts a message. Only the messages the item acts
-// on are queued; the many others (state changes, tags, stream status, QoS ...)
+// on are queued; the many others (state changes, stream status, QoS ...)
 // are dropped here, so nothing piles up between ticks and draining stays cheap.
 // A handler that drops a message owns it and must release it: each message
 // holds its sender, so a dropped one kept would keep the whole pipeline alive.
@@ -32,6 +33,7 @@ GstBusSyncReply keepWanted(GstBus*, GstMessage* message, gpointer) {
     case GST_MESSAGE_DURATION_CHANGED:
     case GST_MESSAGE_LATENCY:
     case GST_MESSAGE_CLOCK_LOST:
+    case GST_MESSAGE_TAG:  // what the item holds: title, artist, album, picture
       return GST_BUS_PASS;
     default:
       gst_message_unref(message);
@@ -106,6 +108,8 @@ bool GstMediaItem::renderFile(const QString& pathOrUrl) {
   m_uri = pathOrUrl;
   m_lastPosition = m_duration = 0.0;
   m_durationStale = m_ended = m_refused = m_running = false;
+  m_tags = MediaTags();
+  m_frontCoverTaken = false;
 
   const bool stream = IsStreamUrl(pathOrUrl);
   QString why;
@@ -135,7 +139,9 @@ bool GstMediaItem::renderFile(const QString& pathOrUrl) {
 bool GstMediaItem::waitForPreroll() {
   const gint64 deadline =
       g_get_monotonic_time() + std::chrono::microseconds(m_prerollLimit).count();
-  const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);
+  // Tags come before the end of the preroll; other messages are not kept.
+  const auto wanted =
+      static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR | GST_MESSAGE_TAG);
   for (;;) {
     const gint64 remaining = deadline - g_get_monotonic_time();
     if (remaining <= 0) break;
@@ -227,6 +233,11 @@ bool GstMediaItem::wasRefused() {
   return m_refused;
 }
 
+MediaTags GstMediaItem::tags() {
+  drainBus();
+  return m_tags;
+}
+
 bool GstMediaItem::seek(double seconds, double rate) {
   const auto position = static_cast<gint64>(std::llround(seconds * GST_SECOND));
   const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
@@ -252,6 +263,13 @@ void GstMediaItem::handleMessage(GstMessage* message) {
     case GST_MESSAGE_DURATION_CHANGED:
       m_durationStale = true;
       break;
+    case GST_MESSAGE_TAG: {
+      GstTagList* list = nullptr;
+      gst_message_parse_tag(message, &list);
+      MergeTagList(list, m_tags, m_frontCoverTaken);
+      if (list) gst_tag_list_unref(list);
+      break;
+    }
     case GST_MESSAGE_LATENCY:
       gst_bin_recalculate_latency(GST_BIN(m_playbin));
       break;

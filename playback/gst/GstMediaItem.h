@@ -33,6 +33,7 @@ class GstMediaItem final : public MediaItem {
   void setRate(double rate) override;
   bool hasEnded() override;
   bool wasRefused() override;
+  MediaTags tags() override;
 
  private:
   GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerollLimit);
@@ -58,6 +59,8 @@ class GstMediaItem final : public MediaItem {
   bool m_durationStale = false;
   bool m_ended = false;
   bool m_refused = false;
+  MediaTags m_tags;
+  bool m_frontCoverTaken = false;
 };
 
 }  // namespace kd

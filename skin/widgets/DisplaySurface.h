@@ -49,6 +49,10 @@ class DisplaySurface {
   Drawn drawDisplay(int index, double value);
   Drawn drawDisplay(int index, const QString& value);
 
+  // Copies the `source` block of the resource bitmap into the back buffer at
+  // `target`; the back-buffer area that changed.
+  QRect drawBlock(const QRect& source, QPoint target);
+
   // Whether display `index` shows `text` scrolling: it is the title display,
   // scrolling is on and the text is longer than the display.
   bool scrolls(int index, const QString& text) const;
@@ -72,6 +76,8 @@ class DisplaySurface {
  private:
   template <typename Value>
   Drawn draw(int index, const Value& value);
+  // Writes `text` in a real font over the blank cells of the title display.
+  void writeTitle(QRect area, const DisplayDef& def, const QString& text);
 
   QImage m_windowBitmap;
   QImage m_resource;

@@ -17,6 +17,11 @@ void IndicatorLight::setLook(QRgb colour, LightShape shape) {
   update();
 }
 
+void IndicatorLight::setPicture(const QImage& picture) {
+  m_picture = picture;
+  update();
+}
+
 QRectF IndicatorLight::shapeArea(QSize size, LightShape shape) {
   const QRectF whole(QPointF(0, 0), QSizeF(size));
   switch (shape) {
@@ -35,6 +40,10 @@ QRectF IndicatorLight::shapeArea(QSize size, LightShape shape) {
 
 void IndicatorLight::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (!m_picture.isNull()) {
+    painter.drawImage(0, 0, m_picture);
+    return;
+  }
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor::fromRgb(m_colour));
   const QRectF area = shapeArea(size(), m_shape);

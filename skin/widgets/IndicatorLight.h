@@ -1,9 +1,11 @@
 #pragma once
-// One indicator light: a filled shape in the skin's colour. The "square"
+// One indicator light: a filled shape in the skin's colour, or a picture
+// when the skin gives one (a sprite of its resource bitmap). The "square"
 // kinds use the smaller side of the light's rectangle, centred in it. A
 // light takes no mouse input: the window's background lies under it.
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 #include "skin/SkinDocument.h"
@@ -16,6 +18,9 @@ class IndicatorLight : public QWidget {
   explicit IndicatorLight(QWidget* parent);
 
   void setLook(QRgb colour, LightShape shape);
+  // A picture drawn instead of the shape; a null picture: the shape.
+  void setPicture(const QImage& picture);
+  const QImage& picture() const { return m_picture; }
   QRgb colour() const { return m_colour; }
   LightShape shape() const { return m_shape; }
 
@@ -28,6 +33,7 @@ class IndicatorLight : public QWidget {
  private:
   QRgb m_colour = 0;
   LightShape m_shape = LightShape::Rectangle;
+  QImage m_picture;
 };
 
 }  // namespace kd

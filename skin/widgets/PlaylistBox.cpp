@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "playlist/Playlist.h"
 #include "skin/SkinFonts.h"
@@ -58,7 +59,27 @@ void PlaylistBox::applyDefinition(const SkinPlaylistBox& definition) {
   colours.setColor(QPalette::Text, QColor::fromRgb(definition.textColour));
   colours.setColor(QPalette::Base, QColor::fromRgb(definition.background));
   colours.setColor(QPalette::Window, QColor::fromRgb(definition.background));
+  if (definition.selectionBackground) {
+    colours.setColor(QPalette::Highlight, QColor::fromRgb(*definition.selectionBackground));
+    colours.setColor(QPalette::HighlightedText, QColor::fromRgb(definition.textColour));
+  }
   setPalette(colours);
+  // The scroll bar in the box's own colours: a handle of the text colour,
+  // half blended into the background, so it does not glare in a dark skin.
+  const QColor text = QColor::fromRgb(definition.textColour);
+  const QColor base = QColor::fromRgb(definition.background);
+  const QColor handle =
+      QColor::fromRgb((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                      (text.blue() + base.blue()) / 2);
+  verticalScrollBar()->setStyleSheet(
+      QStringLiteral("QScrollBar:vertical { background: %1; width: 10px; margin: 0; border: none; }"
+                     "QScrollBar::handle:vertical { background: %2; min-height: 16px;"
+                     " border-radius: 3px; margin: 1px 2px; }"
+                     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                     " { height: 0; border: none; }"
+                     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                     " { background: none; }")
+          .arg(base.name(), handle.name()));
   setFont(PlaylistBoxFont(definition, font()));
 }
 

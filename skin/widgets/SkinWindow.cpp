@@ -139,6 +139,7 @@ void SkinWindow::hideElements() {
   if (m_slideFlag != 0) {
     const int dragged = m_slideFlag;
     m_slideFlag = 0;
+    m_trackDrag = false;
     handler().releaseKnob(dragged);
   }
   hoverReset();
@@ -160,6 +161,7 @@ void SkinWindow::hideElements() {
     m_sliderDefs[n].W = 0;
     m_sliderDefs[n].H = 0;
     m_sliderDefined[n] = false;
+    m_sliderFrames[n].reset();
   }
   m_links.fill(QString());
   m_shape.reset();
@@ -186,6 +188,11 @@ void SkinWindow::applyElements(const SkinDocument& doc) {
     if (!doc.lights[n]) continue;
     m_lights[n]->setGeometry(doc.lights[n]->rect);
     m_lights[n]->setLook(doc.lights[n]->colour, doc.lights[n]->shape);
+    const std::optional<QPoint>& sprite = doc.lights[n]->sprite;
+    m_lights[n]->setPicture(sprite ? CutBlock(resourceBitmap(), sprite->x(), sprite->y(),
+                                              doc.lights[n]->rect.width(),
+                                              doc.lights[n]->rect.height())
+                                   : QImage());
   }
   if (doc.playlistBox) {
     m_playlistBox->applyDefinition(*doc.playlistBox);
@@ -204,6 +211,7 @@ void SkinWindow::applyButtons(const SkinDocument& doc) {
     if (!definition) {
       // A button this skin omits answers no key, whatever an earlier skin gave it.
       m_keyMap[n] = QChar();
+      m_onWithLight[n] = 0;
       continue;
     }
     ButtonZone* button = m_buttons[n];
@@ -212,6 +220,8 @@ void SkinWindow::applyButtons(const SkinDocument& doc) {
     button->show();
     m_keyMap[n] = definition->key;
     m_pressPoints[n] = definition->press;
+    m_onWithLight[n] = definition->onWithLight;
+    m_pressWhenOn[n] = definition->pressWhenOn;
   }
   m_links = doc.links;
 }
@@ -224,6 +234,7 @@ void SkinWindow::applySliders(const SkinDocument& doc) {
     def = slider->def;
     def.KnobPos = 0;
     m_sliderDefined[n] = true;
+    m_sliderFrames[n] = slider->frames;
     // The load places the knob at the track's start; the first placement
     // after it is always carried out, even onto a KnobPos of 0.
     m_knobPlaced[n] = false;
@@ -327,6 +338,16 @@ void SkinWindow::placeKnob(int index, float value) {
     QAccessibleValueChangeEvent changed(knob, qRound(value * 100.0f));
     QAccessible::updateAccessibility(&changed);
   }
+  if (placement.edge == KnobEdge::Left) drawSliderFrame(index, p - def.X);
+}
+
+void SkinWindow::drawSliderFrame(int index, int knobOffset) {
+  const std::optional<SliderFrames>& frames = m_sliderFrames[size_t(index)];
+  if (!frames) return;
+  const int frame = SliderFrameIndex(*frames, knobOffset, m_sliderDefs[size_t(index)].W);
+  const QRect source(frames->first + QPoint(0, frame * frames->step), frames->place.size());
+  const QRect changed = m_surface.drawBlock(source, frames->place.topLeft());
+  if (!changed.isEmpty()) update(changed);
 }
 
 void SkinWindow::setKnobShown(int index, bool shown) {
@@ -395,6 +416,9 @@ DisplayAnchor* SkinWindow::displayAnchor(int index) const {
 void SkinWindow::paintEvent(QPaintEvent* event) {
   // Only the exposed part of the back buffer is copied; nothing is redrawn.
   QPainter painter(this);
+  // On a screen of 2 or 3 device pixels per pixel every skin pixel becomes
+  // an exact square of them: never smoothed.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QImage& back = m_surface.backBuffer();
   const QRect exposed = event->rect();
   const QRect covered = exposed.intersected(back.rect());

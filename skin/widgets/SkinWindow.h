@@ -21,6 +21,7 @@
 #include "skin/SkinDocument.h"
 #include "skin/SkinView.h"
 #include "skin/widgets/DisplaySurface.h"
+#include "skin/widgets/SliderGeometry.h"
 #include "skin/widgets/WindowSnap.h"
 
 namespace kd {
@@ -143,6 +144,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -158,6 +160,7 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void applyButtons(const SkinDocument& doc);
   void applySliders(const SkinDocument& doc);
   void placeOnScreen();
+  void drawSliderFrame(int index, int knobOffset);
 
   void buttonDown(int index);
   void buttonUp(int index);
@@ -168,6 +171,10 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void knobPressed(int index, QPointF windowPos);
   void knobMoved(int index, QPointF windowPos);
   void knobReleased(int index);
+  // The slider whose track is under `windowPos` (position, volume, balance,
+  // rate), 0 for none.
+  int sliderAt(QPointF windowPos) const;
+  bool pressOnSliderTrack(QPointF windowPos);
 
   void drawn(const DisplaySurface::Drawn& result);
   QRect availableGeometry() const;
@@ -193,9 +200,13 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   int16_t m_hoverStyle = 0;
   std::array<QChar, kSkinButtonCount + 1> m_keyMap{};
   std::array<QPoint, kSkinButtonCount + 1> m_pressPoints{};
+  // Buttons with an on look: the light that says "on" and the pressed image then.
+  std::array<int, kSkinButtonCount + 1> m_onWithLight{};
+  std::array<QPoint, kSkinButtonCount + 1> m_pressWhenOn{};
   std::array<QString, kSkinLinkCount + 1> m_links;
   std::array<SliderDef, kSkinSliderCount + 1> m_sliderDefs{};
   std::array<bool, kSkinSliderCount + 1> m_sliderDefined{};
+  std::array<std::optional<SliderFrames>, kSkinSliderCount + 1> m_sliderFrames{};
   std::array<float, kSkinSliderCount + 1> m_sliderValues{};
   std::array<bool, kSkinSliderCount + 1> m_knobPlaced{};
   QString m_skinInfo;
@@ -211,6 +222,9 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   int m_slideFlag = 0;
   QPointF m_slideStartPointer;
   int m_slideStartKnob = 0;
+  bool m_trackDrag = false;  // the drag began with a press on the track
+  WheelSteps m_wheelSteps;
+  int m_wheelSlider = 0;  // the slider the wheel steps gathered belong to
 
   // Window drag: whether one runs and the grab point inside the window.
   bool m_dragFlag = false;

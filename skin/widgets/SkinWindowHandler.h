@@ -30,6 +30,8 @@ class SkinWindowHandler {
   virtual void moveKnob(int index, float value) {}
   virtual void releaseKnob(int index) {}
   virtual void doubleClickKnob(int index) {}
+  // The mouse wheel turned `steps` notches (positive: up) over slider `index`.
+  virtual void wheelOnSlider(int index, int steps) {}
 
   // Playlist box: a double-click on entry `row` (0-based), the Delete key.
   virtual void playlistDoubleClicked(int row) {}

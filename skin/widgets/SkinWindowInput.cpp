@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "skin/BlockCopy.h"
@@ -39,8 +40,11 @@ void SkinWindow::buttonDown(int index) {
   m_pressed->setGeometry(place);
   QImage picture(place.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   picture.fill(QColor::fromRgb(m_background));
-  CopyBlock(resourceBitmap(), QRect(m_pressPoints[size_t(index)], place.size()), picture,
-            QPoint(0, 0));
+  const int onWithLight = m_onWithLight[size_t(index)];
+  const bool on =
+      onWithLight > 0 && onWithLight <= kSkinLightCount && m_lightStates[size_t(onWithLight)];
+  const QPoint press = on ? m_pressWhenOn[size_t(index)] : m_pressPoints[size_t(index)];
+  CopyBlock(resourceBitmap(), QRect(press, place.size()), picture, QPoint(0, 0));
   m_pressed->setPicture(picture);
   m_pressed->setToolTip(zone->toolTip());
   m_pressed->show();
@@ -107,7 +111,47 @@ void SkinWindow::setSliderByUser(int index, float value) {
 void SkinWindow::knobReleased(int index) {
   if (m_slideFlag == 0) return;
   m_slideFlag = 0;
+  m_trackDrag = false;
   handler().releaseKnob(index);
+}
+
+int SkinWindow::sliderAt(QPointF windowPos) const {
+  for (const int index : {kSliderPosition, kSliderVolume, kSliderBalance, kSliderRate}) {
+    if (isKnobShown(index) && IsOnSliderTrack(m_sliderDefs[size_t(index)], windowPos)) return index;
+  }
+  return 0;
+}
+
+// A press on a slider's track: the knob jumps under the pointer, as if it had
+// been grabbed by its middle, and the drag goes on from there.
+bool SkinWindow::pressOnSliderTrack(QPointF windowPos) {
+  if (m_slideFlag != 0) return false;
+  const int index = sliderAt(windowPos);
+  if (index == 0) return false;
+  const SliderDef& def = m_sliderDefs[size_t(index)];
+  const std::optional<KnobDragStep> jump = JumpKnobTo(def, windowPos);
+  if (!jump) return false;
+  m_slideStartPointer = windowPos;
+  m_slideStartKnob = jump->p;
+  m_slideFlag = index;
+  m_trackDrag = true;
+  handler().pressKnob(index, IsHorizontalSlider(def));
+  handler().moveKnob(index, jump->value);
+  return true;
+}
+
+void SkinWindow::wheelEvent(QWheelEvent* event) {
+  const int index = sliderAt(event->position());
+  if (index == 0 || index == kSliderPosition) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  if (index != m_wheelSlider) m_wheelSteps.reset();
+  m_wheelSlider = index;
+  const QPoint angle = event->angleDelta();
+  const int steps = m_wheelSteps.add(angle.y() != 0 ? angle.y() : angle.x());
+  if (steps != 0) handler().wheelOnSlider(index, steps);
 }
 
 // ---------------------------------------------------------------- background
@@ -116,6 +160,7 @@ void SkinWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();
   const QPoint global = event->globalPosition().toPoint();
   if (event->button() == Qt::LeftButton) {
+    if (pressOnSliderTrack(event->position())) return;
     if (!m_dragFlag) {
       m_dragFlag = true;
       m_grabPoint = global - pos();
@@ -127,7 +172,9 @@ void SkinWindow::mousePressEvent(QMouseEvent* event) {
 
 void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  if (m_dragFlag) {
+  if (m_trackDrag) {
+    knobMoved(m_slideFlag, event->position());
+  } else if (m_dragFlag) {
     move(event->globalPosition().toPoint() - m_grabPoint);
   } else {
     hoverReset();
@@ -136,6 +183,10 @@ void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  if (m_trackDrag) {
+    knobReleased(m_slideFlag);
+    return;
+  }
   m_dragFlag = false;
   if (m_winSnap != 0) move(SnapWindow(geometry(), availableGeometry(), twipScale()));
 }

@@ -48,4 +48,33 @@ std::optional<KnobDragStep> DragKnob(const SliderDef& def, double wanted) {
   return KnobDragStep{p, horizontal ? fraction : 1.0f - fraction};
 }
 
+bool IsOnSliderTrack(const SliderDef& def, QPointF point) {
+  const bool horizontal = IsHorizontalSlider(def);
+  const int travel = horizontal ? def.W : def.H;
+  const int start = horizontal ? def.X : def.Y;
+  const double alongLo = std::min(start, start + travel);
+  const double alongHi = std::max(start, start + travel) + (horizontal ? def.KW : def.KH);
+  const double acrossLo = horizontal ? def.Y : def.X;
+  const double acrossHi = acrossLo + (horizontal ? def.KH : def.KW);
+  const double along = horizontal ? point.x() : point.y();
+  const double across = horizontal ? point.y() : point.x();
+  return along >= alongLo && along < alongHi && across >= acrossLo && across < acrossHi;
+}
+
+std::optional<KnobDragStep> JumpKnobTo(const SliderDef& def, QPointF point) {
+  const bool horizontal = IsHorizontalSlider(def);
+  const double wanted = horizontal ? point.x() - def.KW / 2.0 : point.y() - def.KH / 2.0;
+  return DragKnob(def, wanted);
+}
+
+int WheelSteps::add(int angle) {
+  constexpr int kNotch = 120;
+  // A turn back first uses up what was gathered the other way.
+  if ((angle > 0 && m_remainder < 0) || (angle < 0 && m_remainder > 0)) m_remainder = 0;
+  m_remainder = std::clamp(m_remainder + angle, -100 * kNotch, 100 * kNotch);
+  const int steps = m_remainder / kNotch;
+  m_remainder -= steps * kNotch;
+  return steps;
+}
+
 }  // namespace kd

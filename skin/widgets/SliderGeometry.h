@@ -5,6 +5,7 @@
 // and its value grows upwards. Slider 4 (the volume bar) changes its knob's
 // size instead of its place.
 
+#include <QPointF>
 #include <optional>
 
 #include "skin/SkinDocument.h"
@@ -41,5 +42,25 @@ struct KnobDragStep {
 // kept on the track. Horizontal value (p - X) / W, vertical 1 - (p - Y) / H.
 // A slider without travel cannot be dragged: nullopt.
 std::optional<KnobDragStep> DragKnob(const SliderDef& def, double wanted);
+
+// Whether `point` (window pixels) lies on the slider's track: the band the
+// knob covers anywhere along its travel.
+bool IsOnSliderTrack(const SliderDef& def, QPointF point);
+// A press on the track at `point`: the knob jumps so that its middle is under
+// the pointer (kept on the track). A slider without travel: nullopt.
+std::optional<KnobDragStep> JumpKnobTo(const SliderDef& def, QPointF point);
+
+// Turns wheel movement into whole steps: one step per notch (120 units of
+// angle); the fine movement of touchpads adds up until it makes a notch.
+class WheelSteps {
+ public:
+  // Adds `angle` (units of 1/8 degree, positive away from the user) and
+  // returns the whole steps it completes.
+  int add(int angle);
+  void reset() { m_remainder = 0; }
+
+ private:
+  int m_remainder = 0;
+};
 
 }  // namespace kd

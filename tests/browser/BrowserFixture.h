@@ -11,18 +11,10 @@
 
 #include "core/Commands.h"
 #include "mediainfo_cover/CoverFixtures.h"
+#include "support/RecordingExecutor.h"
 #include "support/TempDir.h"
 
 namespace kd::test {
-
-class RecordingExecutor : public CommandExecutor {
- public:
-  using CommandExecutor::execute;
-  void execute(int code, const CommandArgument& argument) override {
-    commands.append({code, argument});
-  }
-  QList<std::pair<int, CommandArgument>> commands;
-};
 
 // "list01.m3u" .. in `folder` (relative to `dir`), each naming one song.
 inline QStringList WritePlaylists(const TempDir& dir, const QString& folder, int count) {

@@ -568,6 +568,44 @@ class PlayerTest(unittest.TestCase):
         # Written back as read, without the blank line.
         self.assertEqual((p.data / "kavorodeck" / "autolist.txt").read_bytes(), autolist)
 
+    def test_an_id3v2_only_mp3_shows_its_tag_title_and_the_folder_cover(self):
+        # The default skin: its title display and the middle of its cover image.
+        title, cover_middle = (86, 10, 150, 13), (66, 106)
+        album = self.home / "album"
+        album.mkdir()
+        song = album / "track01.mp3"
+        subprocess.run(["gst-launch-1.0", "-q", "audiotestsrc", "num-buffers=400", "!",
+                        "audioconvert", "!", "lamemp3enc", "!", "taginject",
+                        'tags="title=\\"Modern Title\\""', "!", "id3v2mux", "!", "filesink",
+                        f"location={song}"], check=True)
+        self.assertNotEqual(song.read_bytes()[-128:-125], b"TAG")  # no ID3v1 tag
+        subprocess.run(["convert", "-size", "64x64", "xc:rgb(200,30,160)", str(album / "cover.jpg")],
+                       check=True)
+        # An untagged file whose own name reads the same, and one that does not.
+        (self.music / "Modern Title.wav").write_bytes(wav_bytes())
+        playlist = "\r\n".join([str(song), str(self.music / "Modern Title.wav"),
+                                 str(self.music / "one.wav")])
+        p = self.start(settings={"StartMd": "1", "LastTrack": " 1", "ScrollName": "0",
+                                 "UseTagCover": "1"},
+                       data_files={"playlist.m3u": (playlist + "\r\n").encode()})
+
+        def near(colour, wanted):
+            return all(abs(a - b) < 24 for a, b in zip(colour, wanted))
+
+        p.key("x")
+        shown = self.wait_for(lambda: near(p.pixel(*cover_middle), (200, 30, 160)))
+        p.screenshot(self.home / "tagged-mp3.png")
+        self.assertTrue(shown, f"the cover shows {p.pixel(*cover_middle)}: {p.read_log()}")
+        tagged = p.region(*title)
+        p.key("b")
+        time.sleep(0.5)
+        self.assertEqual(p.region(*title), tagged, "the tag title is not what the display shows")
+        p.key("b")
+        time.sleep(0.5)
+        self.assertNotEqual(p.region(*title), tagged)
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 
 #include "CoverFixtures.h"
@@ -8,6 +9,7 @@
 #include "mediainfo/CoverWindowSink.h"
 #include "mediainfo/SkinCoverSink.h"
 #include "support/TempDir.h"
+#include "support/Waiting.h"
 #include "util/AppPaths.h"
 
 using namespace kd;
@@ -109,7 +111,8 @@ TEST_F(CoverArtTest, TagNamesAreFoundWithoutRegardToCaseAndLaterRulesWin) {
     places.take();
     cover.loadTagCover(n % 2 ? folder : folder.chopped(1), c.artist, c.album);
     EXPECT_EQ(cover.lastCover(), expected);
-    EXPECT_EQ(places.take(), c.playlist ? "skin #ffff00" : "skin #00ff00");
+    EXPECT_EQ(places.take(),
+              c.playlist ? "skin #ffff00, window #ffff00" : "skin #00ff00, window #00ff00");
   }
 }
 
@@ -136,7 +139,9 @@ TEST_F(CoverArtTest, TheSamePathIsNotLoadedAgainUntilThePlaylistIsCleared) {
   cover.playlistCleared();
   EXPECT_EQ(cover.lastCover(), QString());
   cover.loadCover(path);
-  EXPECT_EQ(places.take(), "skin #ff0000, skin cleared, window cleared, skin #00ff00");
+  EXPECT_EQ(
+      places.take(),
+      "skin #ff0000, window #ff0000, skin cleared, window cleared, skin #00ff00, window #00ff00");
 }
 
 TEST_F(CoverArtTest, NonPicturesUndecodablePicturesAndOpenPreferencesChangeNothing) {
@@ -151,7 +156,7 @@ TEST_F(CoverArtTest, NonPicturesUndecodablePicturesAndOpenPreferencesChangeNothi
   cover.loadCover(QString());
   cover.loadTagCover(music, "", "b");
   EXPECT_EQ(cover.lastCover(), shown);
-  EXPECT_EQ(places.take(), "skin #ff0000");
+  EXPECT_EQ(places.take(), "skin #ff0000, window #ff0000");
 }
 
 TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPictureAndMissingNamesClear) {
@@ -169,11 +174,73 @@ TEST_F(CoverArtTest, ANameWithoutDotLooksForItsPictureAndMissingNamesClear) {
   }
 }
 
-TEST_F(CoverArtTest, CoverWindowIsFilledAndShownOnlyWhenTheSkinShowsNoCover) {
+TEST_F(CoverArtTest, CoverWindowHoldsEveryCoverAndOpensOnlyWhenTheSkinShowsNone) {
   cover.loadCover(writePicture(music + "a.jpg", Qt::red));
   places.skinShowsCover = false;
   cover.loadCover(writePicture(music + "b.jpg", Qt::blue));
-  EXPECT_EQ(places.take(), "skin #ff0000, skin #0000ff, window #0000ff, window shown");
+  EXPECT_EQ(places.take(),
+            "skin #ff0000, window #ff0000, skin #0000ff, window #0000ff, window shown");
+}
+
+TEST_F(CoverArtTest, AfterTheTagNamesComeTheEmbeddedPictureTheFolderPicturesAndThePlaylists) {
+  const auto jpeg = [](QColor colour, QSize size = {40, 40}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+  };
+  const QByteArray embedded = jpeg(Qt::magenta);
+  const auto settle = [this] { return WaitUntil([this] { return !cover.isDecoding(); }); };
+  const QString folder = dir.mkdir("album");
+  writePicture(folder + "front.gif", Qt::cyan, {32, 32}, "GIF");
+  writePicture(folder + "Folder.PNG", Qt::blue, {32, 32}, "PNG");
+
+  // A picture named by the tag comes first; nothing is decoded.
+  QString named = writePicture(folder + "Artist - Album.bmp", Qt::green);
+  cover.loadTrackCover({folder, "Artist", "Album", embedded});
+  EXPECT_FALSE(cover.isDecoding());
+  EXPECT_EQ(cover.lastCover(), named);
+
+  // Then the picture inside the file, decoded in the background.
+  QFile::remove(named);
+  places.take();
+  cover.loadTrackCover({folder, "Artist", "Album", embedded});
+  ASSERT_TRUE(settle());
+  EXPECT_TRUE(nearColour(QColor(places.log.last().section(' ', 1)), Qt::magenta));
+  EXPECT_EQ(cover.lastCover(), QString());  // no file to remember
+
+  // Then cover, folder, front in any case; PNG and GIF too.
+  cover.loadTrackCover({folder, "Artist", "Album", {}});
+  EXPECT_EQ(cover.lastCover(), folder + "Folder.PNG");
+  const QString coverJpg = writePicture(folder + "COVER.jpg", Qt::yellow);
+  cover.loadTrackCover({folder, "", "", {}});
+  EXPECT_EQ(cover.lastCover(), coverJpg);
+  // An embedded picture that cannot be decoded goes on down the same list.
+  cover.loadTrackCover({folder, "", "", "not a picture"});
+  ASSERT_TRUE(settle());
+  EXPECT_EQ(cover.lastCover(), coverJpg);
+
+  // Without any: the playlist's picture, then the default.
+  const QString empty = dir.mkdir("empty");
+  plCover = writePicture(dir.path() + "list.bmp", Qt::gray);
+  cover.loadTrackCover({empty, "", "", {}});
+  EXPECT_EQ(cover.lastCover(), plCover);
+  plCover.clear();
+  const QString fallback = writePicture(program + "nocover.bmp", Qt::darkRed);
+  cover.loadTrackCover({empty, "", "", {}});
+  EXPECT_EQ(cover.lastCover(), fallback);
+
+  // A decode overtaken by another cover is dropped.
+  cover.loadTrackCover({empty, "", "", jpeg(Qt::red)});
+  cover.loadCover(named = writePicture(folder + "later.bmp", Qt::darkBlue));
+  places.take();
+  Wait(300);
+  EXPECT_FALSE(cover.isDecoding());
+  EXPECT_EQ(places.take(), "");
+  EXPECT_EQ(cover.lastCover(), named);
 }
 
 TEST_F(CoverArtTest, SelectCoverAsksWithTheDialogsTextsAndRemembersTheChoice) {

@@ -76,12 +76,28 @@ TEST(CoverWindow, LoadsLastCoverOnlyWhenItIsAPictureThatLoads) {
   EXPECT_EQ(centreColour(window.picture()), QColor(Qt::cyan));
 }
 
+TEST(CoverWindow, OpensBesideTheMainWindowWithoutTakingTheKeyboard) {
+  const QRect screen(0, 0, 1920, 1080);
+  const QSize frame(330, 350);
+  EXPECT_EQ(CoverWindow::placeBeside({100, 100, 440, 300}, frame, screen), QPoint(540, 100));
+  // No room on the right: on the left.
+  EXPECT_EQ(CoverWindow::placeBeside({1500, 100, 400, 300}, frame, screen), QPoint(1170, 100));
+  // Room on neither side, or low on the screen: kept inside it.
+  EXPECT_EQ(CoverWindow::placeBeside({0, 900, 1900, 150}, frame, screen), QPoint(1590, 730));
+  EXPECT_EQ(CoverWindow::placeBeside({-50, -40, 10, 10}, frame, screen), QPoint(0, 0));
+
+  CoverWindow window;
+  EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+}
+
 TEST(CoverWindowHost, CreatesTheWindowWhenNeededAndAfreshAfterItIsClosed) {
   TempDir dir;
   QString lastCover;
   CancellingDialogs dialogs;
   CoverArt cover{dialogs};  // no skin sink: a skin without a cover image
   CoverWindowHost host([&] { return lastCover; });
+  host.setAnchor([] { return QRect(10, 20, 200, 100); });
   cover.setWindowSink(&host);
   EXPECT_FALSE(host.isCoverWindowVisible());
   host.clearCoverPicture();
@@ -91,6 +107,7 @@ TEST(CoverWindowHost, CreatesTheWindowWhenNeededAndAfreshAfterItIsClosed) {
   cover.loadCover(writePicture(dir.path() + "a.bmp", Qt::magenta));
   ASSERT_NE(host.window(), nullptr);
   EXPECT_TRUE(host.window()->isVisible());
+  EXPECT_EQ(host.window()->pos(), QPoint(210, 20));  // beside the main window
   EXPECT_EQ(centreColour(host.window()->picture()), QColor(Qt::magenta));
   // Hiding keeps the window and its picture.
   QPointer<CoverWindow> first = host.window();

@@ -23,6 +23,8 @@ struct MediaScript {
   bool refuseRender = false;
   // duration() answers 0 this many times before the length is known.
   int unknownDurationCalls = 0;
+  // What the engine finds inside the file.
+  MediaTags tags;
 };
 
 class FakeMediaEngine;
@@ -54,6 +56,7 @@ class FakeMediaItem : public MediaItem {
     return ended || (m_script.duration > 0 && positionNow() >= m_script.duration);
   }
   bool wasRefused() override { return refused; }
+  MediaTags tags() override { return m_script.tags; }
 
   // Test controls: the position (without a log line), the engine's end of
   // stream and an error while the item runs.

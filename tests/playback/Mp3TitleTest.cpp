@@ -43,12 +43,48 @@ TEST_F(PlayerTest, OnlyMpegFilesWithATitleTakeItAndTheStereoLightFollows) {
 TEST_F(PlayerTest, TheTagCoverIsLookedForWhenAsked) {
   settings.UseTagCover = 1;
   addFile("music/song.mp3", "song", SilentMp3(3, true, "Song", "Artist", "Album"));
-  addFile("music/other.wav", "other");
+  const QString flac = addFile("music/other.flac", "other");
+  engine.script(flac, {.tags = {"T", "Band", "Record", "PICTURE"}});
+  addFile("music/cover.jpg", "a picture");
   play(1);
   play(2);
-  ASSERT_EQ(covers.calls.size(), 1);
+  play(3);
+  ASSERT_EQ(covers.calls.size(), 4);
   EXPECT_TRUE(covers.calls[0].startsWith("tag " + dir.path() + "music/|Artist"));
   EXPECT_TRUE(covers.calls[0].contains("|Album"));
+  // Any item the engine plays looks for its cover, by the engine's tags.
+  EXPECT_EQ(covers.calls[1], "tag " + dir.path() + "music/|Band|Record");
+  EXPECT_EQ(covers.calls[2], "embedded PICTURE");
+  EXPECT_EQ(covers.calls[3], "cover " + dir.path() + "music/cover.jpg");
+}
+
+TEST_F(PlayerTest, TheEngineTagsNameAnItemThatHasNoId3v1Title) {
+  const QString flac = addFile("a.flac", "a");
+  engine.script(flac, {.tags = {"夜空中最亮的星", "Band", "Record", {}}});
+  const QString v2only = addFile("b.mp3", "b", SilentMp3(3, true, "").left(417 * 3));
+  engine.script(v2only, {.tags = {"From ID3v2", "V2 Artist", {}, {}}});
+  const QString both = addFile("c.mp3", "c", SilentMp3(3, true, "Own Title", "Own Artist"));
+  engine.script(both, {.tags = {"Engine Title", "Engine Artist", "Engine Album", {}}});
+  addFile("d.ogg", "d");
+
+  play(1);
+  EXPECT_EQ(playlist.entry(0).name, "夜空中最亮的星");
+  EXPECT_EQ(view.label(kLabelTitle), "夜空中最亮的星");
+  EXPECT_EQ(model.item().name, "夜空中最亮的星");
+  EXPECT_EQ(model.tags(), (TrackTags{"夜空中最亮的星", "Band", "Record"}));
+
+  play(2);
+  EXPECT_EQ(playlist.entry(1).name, "From ID3v2");
+
+  // The ID3v1 tag comes first, field by field; the engine fills the blanks.
+  play(3);
+  EXPECT_EQ(playlist.entry(2).name, "Own Title");
+  EXPECT_EQ(model.tags(), (TrackTags{"Own Title", "Own Artist", "Engine Album"}));
+
+  // Nothing found: the name stays and no tag of the item before lingers.
+  play(4);
+  EXPECT_EQ(playlist.entry(3).name, "d");
+  EXPECT_EQ(model.tags(), TrackTags());
 }
 
 }  // namespace

@@ -34,6 +34,10 @@ class RecordingCovers : public CoverHooks {
   void loadTagCover(const QString& dir, const QString& artist, const QString& album) override {
     calls.append("tag " + dir + "|" + artist + "|" + album);
   }
+  void loadTrackCover(const TrackCoverQuery& query) override {
+    CoverHooks::loadTrackCover(query);
+    if (!query.embeddedPicture.isEmpty()) calls.append("embedded " + query.embeddedPicture);
+  }
   QStringList calls;
 };
 

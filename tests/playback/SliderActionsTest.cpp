@@ -71,5 +71,27 @@ TEST_F(PlayerTest, DoubleClicksCentreTheBalanceAndRestoreTheRate) {
   EXPECT_EQ(engine.log, QStringList({"rate 1"}));
 }
 
+TEST_F(PlayerTest, TheWheelStepsVolumeBalanceAndRateAsTheKeysStepTheVolume) {
+  addThree();
+  play(1);
+  engine.log.clear();
+  sliders.wheelSlider(SliderRole::Volume, -3);
+  EXPECT_EQ(view.label(kLabelVolume), " 85");
+  sliders.wheelSlider(SliderRole::Volume, 9);  // stops at full
+  EXPECT_EQ(view.label(kLabelVolume), " 100");
+
+  sliders.wheelSlider(SliderRole::Balance, -3);
+  EXPECT_FLOAT_EQ(model.balance(), 0.35f);
+  EXPECT_FLOAT_EQ(view.knobs.value(kSliderBalance), 0.35f);
+
+  sliders.wheelSlider(SliderRole::Rate, 2);
+  EXPECT_EQ(view.label(kLabelRate), "110%");
+  sliders.wheelSlider(SliderRole::Rate, 50);
+  EXPECT_EQ(view.label(kLabelRate), "150%");
+  sliders.wheelSlider(SliderRole::Position, 1);
+  sliders.wheelSlider(SliderRole::VolumeBar, 1);
+  EXPECT_EQ(engine.log, QStringList({"rate 1.1", "rate 1.5"}));
+}
+
 }  // namespace
 }  // namespace kd::test

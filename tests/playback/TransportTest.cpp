@@ -21,6 +21,7 @@ TEST_F(PlayerTest, PlayingAnEntryReplacesTheItemAndShowsTheEntry) {
   EXPECT_EQ(model.length(), 60);
   EXPECT_EQ(model.repeatEnd(), 0);
   EXPECT_EQ(playlist.selectedIndex(), 1);
+  EXPECT_EQ(playlist.playingIndex(), 1);  // shown in bold
   EXPECT_TRUE(timer.isActive());
 
   EXPECT_EQ(view.label(kLabelTitle), "Beta");
@@ -58,6 +59,7 @@ TEST_F(PlayerTest, PauseTogglesOnlyWhilePlayingAndStopReleasesTheItem) {
   EXPECT_FALSE(view.shownKnobs.contains(kSliderPosition));
   EXPECT_FALSE(timer.isActive());
   EXPECT_FALSE(transport.hasEngineItem());
+  EXPECT_EQ(playlist.playingIndex(), -1);
 
   transport.playOrPause();  // stopped, so it plays
   EXPECT_EQ(model.status(), PlayStatus::Playing);

@@ -4,10 +4,22 @@
 #include "support/TempDir.h"
 
 #include <sys/stat.h>
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QSet>
 
 namespace kd::test {
+
+QByteArray CoverJpeg() {
+  QImage picture(300, 300, QImage::Format_RGB32);
+  picture.fill(Qt::magenta);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "JPG");
+  return bytes;
+}
 
 QString MediaFile(const QString& name) {
   static const TempDir dir;
@@ -23,6 +35,16 @@ QString MediaFile(const QString& name) {
   if (name == "tagged.mp3") {
     dir.write(name, MakeId3v2Tag("A title") + TempDir::read(MediaFile("plain.mp3")) +
                         MakeId3v1Tag("A title"));
+  }
+  const QString tags =
+      QStringLiteral("title=\\\"夜空中最亮的星\\\",artist=\\\"Kavoro Band\\\",album=Nightfall");
+  if (name == "tags.flac") EncodeTagged(path, "flacenc", tags);
+  if (name == "tags.ogg") EncodeTagged(path, "vorbisenc ! oggmux", tags);
+  // The ID3v2 tag only: nothing at the end of the file.
+  if (name == "v2only.mp3") EncodeTagged(path, "lamemp3enc ! id3v2mux", tags);
+  if (name == "cover.mp3") {
+    dir.write(name, MakeId3v2TagWithPicture("With a cover", CoverJpeg()) +
+                        TempDir::read(MediaFile("plain.mp3")));
   }
   if (name == "tune.mid") dir.write(name, MakeMidi());
   if (name == "clip.avi") EncodeVideo(path, 2.0);

@@ -59,6 +59,28 @@ TEST_F(GstItemTest, EachFormatKnowsItsLengthOnceRenderedAndPlays) {
   }
 }
 
+TEST_F(GstItemTest, TagsOfTodaysFilesArriveWithThePreroll) {
+  for (const char* file : {"tags.flac", "tags.ogg", "v2only.mp3"}) {
+    SCOPED_TRACE(file);
+    std::unique_ptr<MediaItem> item = rendered(MediaFile(file));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->tags(), (MediaTags{"夜空中最亮的星", "Kavoro Band", "Nightfall", {}}));
+  }
+  std::unique_ptr<MediaItem> plain = rendered(MediaFile("plain.mp3"));
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(plain->tags(), MediaTags());
+
+  // The embedded front cover comes as the file holds it.
+  std::unique_ptr<MediaItem> item = rendered(MediaFile("cover.mp3"));
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->tags().title, "With a cover");
+  EXPECT_EQ(item->tags().picture, test::CoverJpeg());
+  // Playing on does not lose them.
+  item->run();
+  EXPECT_TRUE(WaitUntil([&] { return item->currentPosition() > 0.3; }));
+  EXPECT_EQ(item->tags().title, "With a cover");
+}
+
 TEST_F(GstItemTest, AVideoPlaysWhereverItsPicturesGoOrIsRefusedInTime) {
   // Pictures go to the sink the environment names. Without it and without a
   // display every video sink fails, and some fail badly (a crash, a wait for

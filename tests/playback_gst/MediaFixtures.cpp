@@ -72,6 +72,20 @@ QByteArray MakeId3v2Tag(const QByteArray& title) {
   return out + frame;
 }
 
+QByteArray MakeId3v2TagWithPicture(const QByteArray& title, const QByteArray& jpeg) {
+  const auto frame = [](const char* id, const QByteArray& body) {
+    return QByteArray(id) + be32(body.size()) + QByteArray(2, '\0') + body;
+  };
+  // Encoding ISO-8859-1; the picture: MIME type, type 3 (front cover), no description.
+  const QByteArray frames =
+      frame("TIT2", '\0' + title) +
+      frame("APIC", QByteArray(1, '\0') + "image/jpeg" + '\0' + '\x03' + '\0' + jpeg);
+  QByteArray out("ID3\x03\x00\x00", 6);
+  for (int shift = 21; shift >= 0; shift -= 7)
+    out.append(static_cast<char>((frames.size() >> shift) & 0x7F));
+  return out + frames;
+}
+
 QByteArray MakeId3v1Tag(const QByteArray& title) {
   // Title, artist, album, year, comment, genre.
   return "TAG" + title.leftJustified(30, ' ', true) + QByteArray(60, ' ') + "2024" +
@@ -127,6 +141,13 @@ bool EncodeMp3(const QString& path, double seconds) {
   return runToFile(sineSource(seconds) +
                        QStringLiteral(" ! audioconvert ! lamemp3enc target=bitrate bitrate=128 "
                                       "cbr=true ! filesink name=out"),
+                   path);
+}
+
+bool EncodeTagged(const QString& path, const QString& encoder, const QString& tags) {
+  return runToFile(sineSource(2.0) + QStringLiteral(" ! audioconvert ! taginject tags=\"%1\" ! %2 "
+                                                    "! filesink name=out")
+                                         .arg(tags, encoder),
                    path);
 }
 

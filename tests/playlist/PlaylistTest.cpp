@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFont>
+
 #include <cstring>
 
 #include "playlist/Playlist.h"
@@ -102,6 +104,39 @@ TEST(PlaylistModel, MoveSwapsWithTheNeighbourAndTheSelectionFollows) {
     EXPECT_EQ(pl.selectedIndex(), c.selectedAfter);
     EXPECT_EQ(pl.currentEntry(), 2);  // moving never changes the current track
   }
+}
+
+TEST(PlaylistModel, ThePlayingEntryIsBoldAndStaysWithItsEntry) {
+  Playlist pl;
+  Fill(pl, "abcde");
+  const auto bold = [&pl]() {
+    QString rows;
+    for (int row = 0; row < pl.count(); ++row) {
+      const QVariant font = pl.data(pl.index(row), Qt::FontRole);
+      if (font.isValid() && font.value<QFont>().bold()) rows += pl.entry(row).name;
+    }
+    return rows;
+  };
+  pl.setPlayingIndex(2);
+  EXPECT_EQ(bold(), "c");
+  pl.removeEntry(0);  // an entry before it
+  EXPECT_EQ(pl.playingIndex(), 1);
+  pl.setSelectedIndex(1);
+  pl.moveSelected(1);  // it moves
+  pl.setSelectedIndex(1);
+  pl.moveSelected(-1);  // another moves past it
+  EXPECT_EQ(Names(pl), "dbce");
+  EXPECT_EQ(bold(), "c");
+  pl.removeEntry(3);  // an entry after it
+  EXPECT_EQ(bold(), "c");
+  pl.removeEntry(2);  // the entry itself
+  EXPECT_EQ(bold(), "");
+  EXPECT_EQ(pl.playingIndex(), -1);
+  pl.setPlayingIndex(7);  // outside the list: none
+  EXPECT_EQ(pl.playingIndex(), -1);
+  pl.setPlayingIndex(0);
+  pl.clear();
+  EXPECT_EQ(pl.playingIndex(), -1);
 }
 
 TEST(PlaylistModel, ClearReturnsToTheInitialState) {

@@ -98,6 +98,19 @@ TEST_F(MediaAdderTest, AddFileAsksWithTheOpenDialog) {
   EXPECT_EQ(playlist.title(), "a");
 }
 
+TEST_F(MediaAdderTest, AddFileTakesSeveralFilesInTheOrderChosen) {
+  Touch(dir, {"m/01 - b.mp3", "m/a.mp3"});
+  const QStringList chosen{dir.path() + "m/01 - b.mp3", dir.path() + "m/a.mp3"};
+  dialogs.answers.append({chosen[0], 1, chosen});
+  adder.addFile();
+  ASSERT_TRUE(waitIdle());
+  EXPECT_TRUE(dialogs.requests[0].severalFiles);
+  EXPECT_EQ(Paths(playlist), chosen);
+  EXPECT_EQ(Names(playlist), QStringList({"b", "a"}));
+  EXPECT_EQ(playlist.currentEntry(), 1);
+  EXPECT_EQ(storedPath(), dir.path() + "m/");
+}
+
 TEST_F(MediaAdderTest, OpenAndPlayWaitsForARunningScan) {
   playlist.append({"old", "/old.mp3"});
   adder.openAndPlay();  // cancelled

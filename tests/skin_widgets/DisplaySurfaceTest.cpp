@@ -54,6 +54,22 @@ TEST_F(DisplaySurfaceTest, TextCellsComeFromTheCharacterGrid) {
   EXPECT_EQ(at(60 + 8 * 4, 50), MainPixel(92, 50));
 }
 
+TEST_F(DisplaySurfaceTest, ATitleTheBitmapFontCannotDrawIsWrittenInARealFont) {
+  const auto titleArea = [this](const QString& title) {
+    const QRect area = surface.drawDisplay(6, title).area;
+    return surface.backBuffer().copy(area);
+  };
+  const QImage blank = titleArea(QString());
+  EXPECT_EQ(titleArea(QStringLiteral("       ")), blank);  // blanks are blank cells
+  const QImage chinese = titleArea(QStringLiteral("夜空中"));
+  EXPECT_EQ(chinese.size(), blank.size());  // the display's own cells, no more
+  EXPECT_NE(chinese, blank);
+  // ASCII stays with the bitmap font: the same cells as before.
+  EXPECT_EQ(at(60, 50), ResourcePixel(0, 20));
+  surface.drawDisplay(6, QStringLiteral("A"));
+  EXPECT_EQ(at(60, 50), ResourcePixel(4, 30));
+}
+
 TEST_F(DisplaySurfaceTest, DisplaysTheSkinDoesNotShowDrawNothing) {
   const QImage before = surface.backBuffer();
   for (int index : {0, 1, 3, 4, 5, 7}) EXPECT_TRUE(surface.drawDisplay(index, 88.0).area.isEmpty());

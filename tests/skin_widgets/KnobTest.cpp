@@ -5,6 +5,9 @@
 #include "WindowTestSupport.h"
 #include "skin/widgets/SkinKnob.h"
 
+#include <QCoreApplication>
+#include <QWheelEvent>
+
 namespace kd {
 namespace {
 
@@ -105,6 +108,49 @@ TEST_F(Knobs, OneDragAtATimeAndNoneFromADoubleClickOrAcrossALoad) {
   apply(SmallSkin());  // the load ends the drag
   Press(knob(2), {4, 3});
   EXPECT_EQ(takeReports(), (QStringList{"PressKnob 1 h", "ReleaseKnob 1", "PressKnob 2 v"}));
+}
+
+TEST_F(Knobs, APressOnATrackJumpsTheKnobThereAndTheDragGoesOn) {
+  followMoves();
+  Press(&window, {75, 72});  // the knob's middle goes under the pointer: left 70
+  EXPECT_EQ(knob(1)->x(), 70);
+  Move(&window, {86, 75}, Qt::LeftButton);
+  EXPECT_EQ(knob(1)->x(), 81);
+  Release(&window, {86, 75});
+  // Near an end the knob stops at the end; a vertical track grows upwards.
+  Press(&window, {21, 72});
+  Release(&window, {21, 72});
+  Press(&window, {184, 30});
+  Release(&window, {184, 30});
+  // Beside a track, or on one without travel, the press drags the window.
+  Press(&window, {75, 77});
+  Release(&window, {75, 77});
+  Press(&window, {22, 82});
+  Release(&window, {22, 82});
+  EXPECT_EQ(takeReports(),
+            (QStringList{"PressKnob 1 h", "MoveKnob 1 0.5", "MoveKnob 1 0.61", "ReleaseKnob 1",
+                         "PressKnob 1 h", "MoveKnob 1 0", "ReleaseKnob 1", "PressKnob 2 v",
+                         "MoveKnob 2 0.86", "ReleaseKnob 2"}));
+}
+
+TEST_F(Knobs, TheWheelStepsTheSliderUnderThePointerANotchAtATime) {
+  const auto wheel = [this](QPointF at, int angle) {
+    QWheelEvent event(at, window.mapToGlobal(at), {}, {0, angle}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window, &event);
+  };
+  wheel({184, 40}, 120);
+  wheel({184, 40}, -240);
+  // A touchpad's small movements add up to a notch; turning back starts afresh.
+  wheel({184, 40}, 60);
+  wheel({184, 40}, 50);
+  wheel({184, 40}, -20);
+  wheel({184, 40}, 60);
+  wheel({184, 40}, 60);
+  wheel({75, 72}, 120);  // the position does not move by wheel
+  wheel({23, 83}, -120);
+  EXPECT_EQ(takeReports(), (QStringList{"WheelOnSlider 2 1", "WheelOnSlider 2 -2",
+                                        "WheelOnSlider 2 1", "WheelOnSlider 5 -1"}));
 }
 
 }  // namespace

@@ -56,6 +56,9 @@ class RecordingHandler : public SkinWindowHandler {
   void moveKnob(int index, float value) override;
   void releaseKnob(int index) override { log(QStringLiteral("ReleaseKnob %1").arg(index)); }
   void doubleClickKnob(int index) override { log(QStringLiteral("DoubleClickKnob %1").arg(index)); }
+  void wheelOnSlider(int index, int steps) override {
+    log(QStringLiteral("WheelOnSlider %1 %2").arg(index).arg(steps));
+  }
   void playlistDoubleClicked(int row) override {
     log(QStringLiteral("PlaylistDoubleClicked %1").arg(row));
   }

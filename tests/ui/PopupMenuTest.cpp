@@ -3,18 +3,14 @@
 #include <QMenu>
 #include <memory>
 
+#include "support/RecordingExecutor.h"
 #include "ui/PopupMenu.h"
 
 using namespace kd;
 
 namespace {
 
-class RecordingExecutor : public CommandExecutor {
- public:
-  using CommandExecutor::execute;
-  void execute(int code, const CommandArgument&) override { codes << code; }
-  QList<int> codes;
-};
+using test::RecordingExecutor;
 
 }  // namespace
 

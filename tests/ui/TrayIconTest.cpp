@@ -7,18 +7,14 @@
 #include <QMenu>
 
 #include "core/Commands.h"
+#include "support/RecordingExecutor.h"
 #include "ui/ProgramIcon.h"
 #include "ui/TrayIcon.h"
 
 namespace kd {
 namespace {
 
-class RecordingExecutor : public CommandExecutor {
- public:
-  using CommandExecutor::execute;
-  void execute(int code, const CommandArgument&) override { codes << code; }
-  QList<int> codes;
-};
+using test::RecordingExecutor;
 
 class TrayIconTest : public ::testing::Test {
  protected:

@@ -27,14 +27,24 @@ TICKS = os.sysconf("SC_CLK_TCK")
 
 
 def start_xvfb():
-    read_fd, write_fd = os.pipe()
-    proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
-                             "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_fd],
-                            stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    number = os.read(read_fd, 16).decode().strip()
-    os.close(read_fd)
-    return proc, ":" + number
+    # Servers started at the same moment by other tools may race for a display
+    # number: try again until the one reported answers.
+    for _ in range(5):
+        read_fd, write_fd = os.pipe()
+        proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+                                 "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_fd],
+                                stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = os.read(read_fd, 16).decode().strip()
+        os.close(read_fd)
+        display = ":" + number
+        if number and subprocess.run(["xdotool", "getmouselocation"],
+                                     env=dict(os.environ, DISPLAY=display),
+                                     capture_output=True).returncode == 0:
+            return proc, display
+        proc.terminate()
+        proc.wait()
+    raise RuntimeError("no X server could be started")
 
 
 def cpu_seconds(pid):
