@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds kavorodeck (Release) and starts it.
-#   ./run.sh [FILE]   FILE (a song, folder or playlist) is added at start.
+#   ./run.sh [FILE]...   each FILE (a song, folder or playlist) is added at start.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -9,7 +9,4 @@ scripts/build.sh release --target kavorodeck
 if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=xcb
 fi
-if [ $# -gt 0 ]; then
-  exec build/release/out/bin/kavorodeck "$*"
-fi
-exec build/release/out/bin/kavorodeck
+exec build/release/out/bin/kavorodeck "$@"

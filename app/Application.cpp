@@ -15,17 +15,17 @@
 
 namespace kd {
 
-Application::Application(QString commandLine)
-    : m_commandLine(std::move(commandLine)),
+Application::Application(QStringList startPaths)
+    : m_startPaths(std::move(startPaths)),
       m_window(std::make_unique<SkinWindow>()),
-      m_commands(
-          PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
-                                m_playlistDialogs, m_cover, *m_window, m_launcher},
-          PlayerCommands::AppActions{
-              [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
-              [this] { m_trackInfoHost.show(); },
-              [this](const QString& skin) { loadSkin(skin, false); }, [this] { showPreferences(); },
-              [this] { showPlaylistBrowser(); }, [this] { toggleDoubleSize(); }}) {
+      m_commands(PlayerCommands::Parts{m_transport, m_volume, m_modes, m_playlist, m_adder,
+                                       m_playlistDialogs, m_cover, *m_window, m_launcher},
+                 PlayerCommands::AppActions{
+                     [this] { requestQuit(); }, [this] { hide(); }, [this] { selectSkin(); },
+                     [this] { m_trackInfoHost.show(); },
+                     [this](const QString& skin) { loadSkin(skin, false); },
+                     [this] { showPreferences(); }, [this] { showPlaylistBrowser(); },
+                     [this] { toggleDoubleSize(); }, [this] { bringWindowBack(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
 }
@@ -95,6 +95,7 @@ void Application::selectSkin() {
 void Application::showTray() {
   if (m_tray || m_shutDownDone) return;
   m_window->removeEventFilter(this);
+  publishRemoteControl();
   m_tray = std::make_unique<TrayIcon>(
       m_commands,
       TrayIcon::Hooks{[this] { return m_preferences.isVisible(); }, [this] { bringWindowBack(); },
@@ -102,6 +103,25 @@ void Application::showTray() {
   m_tray->show();
   QApplication::setWindowIcon(m_tray->systemTrayIcon().icon());
   if (m_settings.StartMin == 1) hide();
+}
+
+void Application::publishOnBus(QDBusConnection bus) {
+  m_bus = bus;
+  if (m_tray) publishRemoteControl();
+}
+
+void Application::publishRemoteControl() {
+  if (m_remote || !m_bus.isConnected()) return;
+  auto remote = std::make_unique<MprisService>(
+      m_model, m_playlist, m_commands,
+      MprisService::Sources{[this] { return m_transport.currentPosition(); },
+                            [this] {
+                              // The default picture is no track's cover.
+                              const QString& cover = m_cover.lastCover();
+                              return cover == CoverArt::defaultPicture() ? QString() : cover;
+                            }});
+  // Another player took the name meanwhile: this one stays off the bus.
+  if (remote->publish(m_bus)) m_remote = std::move(remote);
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 // declared in the order they depend on each other, so they are built in
 // that order and torn down in reverse.
 
+#include <QDBusConnection>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
@@ -19,6 +20,7 @@
 #include "mediainfo/widgets/CoverWindow.h"
 #include "mediainfo/widgets/CoverWindowHost.h"
 #include "mediainfo/widgets/TrackInfoWindowHost.h"
+#include "mpris/MprisService.h"
 #include "playback/CurrentTrackFile.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
@@ -51,8 +53,8 @@ namespace kd {
 class Application : public QObject, private SkinWindowHandler, private PreferencesHost {
   Q_OBJECT
  public:
-  // `commandLine` is the whole argument text, taken as one path.
-  explicit Application(QString commandLine);
+  // `startPaths`: the command line's paths, added in order at start.
+  explicit Application(QStringList startPaths = {});
   ~Application() override;
 
   // The start sequence; the window is shown at its step.
@@ -60,6 +62,11 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   // Asks the program to end: runs the shut-down once, after a folder scan in
   // progress has finished.
   void requestQuit();
+  // Puts the player on `bus` (MPRIS and the hand-over of later starts) once
+  // the window has been painted; a disconnected bus leaves it off the bus.
+  void publishOnBus(QDBusConnection bus);
+  // The player's object on the session bus; null until published.
+  const MprisService* remoteControl() const { return m_remote.get(); }
 
   SkinWindow& window() { return *m_window; }
   CommandExecutor& commands() { return m_commands; }
@@ -96,6 +103,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   AddContext addContext();
   void loadSkin(const QString& name, bool importFlag);
   void showTray();
+  void publishRemoteControl();
   void hide();
   void bringWindowBack();
   void showPreferences();
@@ -135,7 +143,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   void selectSkin() override;
   QString skinInfo() const override;
 
-  QString m_commandLine;
+  QStringList m_startPaths;
   Settings m_settings;
   IniStore m_store;
   Playlist m_playlist;
@@ -170,6 +178,8 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   PreferencesEditor m_preferencesEditor{m_settings, *this, m_dialogs};
   PreferencesDialogHost m_preferences{m_preferencesEditor};
   std::unique_ptr<TrayIcon> m_tray;
+  QDBusConnection m_bus{QString()};
+  std::unique_ptr<MprisService> m_remote;
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
   QPointer<PlaylistBrowserWindow> m_browserWindow;

@@ -1,11 +1,13 @@
 #include "app/PlayerCommands.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/Launcher.h"
 #include "core/WebLink.h"
 #include "mediainfo/CoverArt.h"
 #include "playback/ModeCommands.h"
+#include "playback/PlayerModel.h"
 #include "playback/Transport.h"
 #include "playback/VolumeControl.h"
 #include "playlist/MediaAdder.h"
@@ -59,6 +61,20 @@ void PlayerCommands::runLink(int code) {
   } else if (const auto url = WebLinkTarget(link)) {
     m_parts.launcher.openUrl(*url);
   }
+}
+
+void PlayerCommands::appendThenPlay(const QStringList& paths, std::function<bool()> play) {
+  if (paths.isEmpty()) return;
+  Playlist& playlist = m_parts.playlist;
+  Transport& transport = m_parts.transport;
+  // The first new entry's number is known once earlier adds are done.
+  auto first = std::make_shared<int>(0);
+  afterScan([&playlist, first] { *first = playlist.count() + 1; });
+  m_parts.adder.addDropped(paths);
+  afterScan([&playlist, &transport, first, play = std::move(play)] {
+    // A full playlist took none of them.
+    if (*first <= playlist.count() && play()) transport.playEntry(*first);
+  });
 }
 
 void PlayerCommands::addHandlers() {
@@ -141,6 +157,29 @@ void PlayerCommands::addHandlers() {
     const QString path = textOf(argument);
     if (!path.isEmpty()) adder.addDropped({path});
   });
+  on(Command::AppendPaths, [this, &transport](const CommandArgument& argument) {
+    if (const QStringList* paths = std::get_if<QStringList>(&argument)) {
+      appendThenPlay(*paths, [&transport] { return !transport.model().isActive(); });
+    }
+  });
+  on(Command::AppendAndPlay, [this](const CommandArgument& argument) {
+    const QString path = textOf(argument);
+    if (!path.isEmpty()) appendThenPlay({path}, [] { return true; });
+  });
+  on(Command::SeekBy, [&transport](const CommandArgument& argument) {
+    if (const int* milliseconds = std::get_if<int>(&argument))
+      transport.seekToExact(transport.currentPosition() + *milliseconds / 1000.0);
+  });
+  on(Command::SeekToMilliseconds, [&transport](const CommandArgument& argument) {
+    if (const int* milliseconds = std::get_if<int>(&argument))
+      transport.seekToExact(*milliseconds / 1000.0);
+  });
+  on(Command::SetRate, [&transport](const CommandArgument& argument) {
+    // The rate value 0..1 plays at value + 0.5 times normal speed.
+    if (const int* perMille = std::get_if<int>(&argument))
+      transport.setRate(static_cast<float>(std::clamp(*perMille, 500, 1500) - 500) / 1000.0f);
+  });
+  on(Command::Raise, [this](const auto&) { m_app.raise(); });
 }
 
 }  // namespace kd

@@ -45,6 +45,7 @@ class PlayerCommands final : public CommandExecutor {
     std::function<void()> showPreferences;
     std::function<void()> showPlaylistBrowser;
     std::function<void()> toggleDoubleSize;
+    std::function<void()> raise;
   };
 
   PlayerCommands(Parts parts, AppActions app);
@@ -59,6 +60,8 @@ class PlayerCommands final : public CommandExecutor {
   // Runs `step` once the adds asked for so far are done.
   void afterScan(std::function<void()> step);
   void runLink(int code);
+  // Appends `paths`; then entry `first` of them plays when `play` says so.
+  void appendThenPlay(const QStringList& paths, std::function<bool()> play);
 
   Parts m_parts;
   AppActions m_app;

@@ -13,6 +13,9 @@ namespace kd {
 void Application::shutDown() {
   if (m_shutDownDone) return;
   m_shutDownDone = true;
+  // Off the bus first: a start from now on runs on its own instead of
+  // handing its files to a player that is ending.
+  m_remote.reset();
   m_scanner.cancel();
   m_transport.releaseEngineItem();
   m_timer.stop();

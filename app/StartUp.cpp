@@ -81,8 +81,8 @@ void Application::loadOnOffList() {
 }
 
 void Application::openStartItems() {
-  if (!m_commandLine.isEmpty()) {
-    m_adder.addCommandLine(m_commandLine);
+  if (!m_startPaths.isEmpty()) {
+    for (const QString& path : m_startPaths) m_adder.addCommandLine(path);
     m_playlist.setCurrentEntry(1);
     return;
   }

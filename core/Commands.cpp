@@ -6,7 +6,7 @@ namespace kd {
 
 namespace {
 
-constexpr std::array<CommandRow, 42> kTable{{
+constexpr std::array<CommandRow, 48> kTable{{
     {Command::Quit, "Quit"},
     {Command::Hide, "Hide"},
     {Command::ToggleHalf, "ToggleHalf"},
@@ -48,6 +48,12 @@ constexpr std::array<CommandRow, 42> kTable{{
     {Command::PlayEntry, "PlayEntry"},
     {Command::OpenPath, "OpenPath"},
     {Command::EnqueuePath, "EnqueuePath"},
+    {Command::AppendPaths, "AppendPaths"},
+    {Command::AppendAndPlay, "AppendAndPlay"},
+    {Command::SeekBy, "SeekBy"},
+    {Command::SeekToMilliseconds, "SeekToMilliseconds"},
+    {Command::SetRate, "SetRate"},
+    {Command::Raise, "Raise"},
     {Command::ToggleDoubleSize, "ToggleDoubleSize"},
 }};
 
@@ -61,7 +67,7 @@ static_assert(rowsAreInCodeOrder(), "the command table is kept in code order");
 
 }  // namespace
 
-const std::array<CommandRow, 42>& CommandTable() {
+const std::array<CommandRow, 48>& CommandTable() {
   return kTable;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <variant>
@@ -49,21 +50,29 @@ enum class Command : int16_t {
   ToggleCoverWindow = 34,
   ShowPlaylistBrowser = 35,
   PlayPause = 36,
-  // Commands no skin button or key reaches; all but the last take an argument.
-  SeekTo = 201,            // whole seconds
-  SetVolume = 202,         // percent, 0..100
-  PlayEntry = 203,         // entry number, 1-based
-  OpenPath = 204,          // a path or address: the playlist holds only it, and it plays
-  EnqueuePath = 205,       // a path or address: added to the playlist
-  ToggleDoubleSize = 206,  // skins at twice their size, or back (the popup menu's entry)
+  // Commands no skin button or key reaches; all but the last two take an argument.
+  SeekTo = 201,       // whole seconds
+  SetVolume = 202,    // percent, 0..100
+  PlayEntry = 203,    // entry number, 1-based
+  OpenPath = 204,     // a path or address: the playlist holds only it, and it plays
+  EnqueuePath = 205,  // a path or address: added to the playlist
+  // A list of paths or addresses, appended in order; when the player is
+  // stopped the first of them plays (files handed over by a second start).
+  AppendPaths = 206,
+  AppendAndPlay = 207,       // a path or address: appended, and it plays
+  SeekBy = 208,              // milliseconds from where the item stands, back when negative
+  SeekToMilliseconds = 209,  // milliseconds from the item's start
+  SetRate = 210,             // per mille of normal speed, 500..1500
+  Raise = 211,               // brings the window back and to the front
+  ToggleDoubleSize = 212,    // skins at twice their size, or back (the popup menu's entry)
 };
 
 inline constexpr int kFirstSkinLink = 101;  // 101..110 load a linked skin
 inline constexpr int kFirstWebLink = 111;   // 111..120 open a linked address
 inline constexpr int kLastLinkCode = 120;
 
-// A number or a path, for the commands that take one.
-using CommandArgument = std::variant<std::monostate, int, QString>;
+// A number, a path or a list of paths, for the commands that take one.
+using CommandArgument = std::variant<std::monostate, int, QString, QStringList>;
 
 struct CommandRow {
   Command code;
@@ -71,7 +80,7 @@ struct CommandRow {
 };
 
 // Every command, in code order.
-const std::array<CommandRow, 42>& CommandTable();
+const std::array<CommandRow, 48>& CommandTable();
 // The row of `code`; nullptr for a code that is no command (links included).
 const CommandRow* FindCommand(int code);
 

@@ -64,6 +64,9 @@ class PlayerModel : public QObject {
   // Announces that the current item began to play (its length is known as
   // far as it can be).
   void announceStarted() { emit itemStarted(); }
+  // Announces that the item was sent to `seconds` (a jump, not the steady
+  // advance of playing).
+  void announceSeek(double seconds) { emit seeked(seconds); }
 
   // Seconds; 0 for a stream or while unknown.
   double length() const { return m_length; }
@@ -118,6 +121,7 @@ class PlayerModel : public QObject {
   void statusChanged(PlayStatus status);
   void itemChanged();
   void itemStarted();
+  void seeked(double seconds);
   void lengthChanged(double seconds);
   void positionChanged(double seconds);
   void timeDirectionChanged(bool countsDown);

@@ -1,5 +1,6 @@
 #include "playback/Transport.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Settings.h"
@@ -292,6 +293,22 @@ void Transport::seekTo(int32_t seconds) {
     if (seconds < 0) seconds = 0;
   }
   m_item->setCurrentPosition(seconds);
+  m_model.announceSeek(seconds);
+}
+
+void Transport::seekToExact(double seconds) {
+  const double length = m_model.length();
+  if (!m_item || !(length > 0) || std::isnan(seconds)) return;
+  // Past the end stops a second short of it, as the whole-second seek does.
+  const double target = std::clamp(seconds, 0.0, std::max(0.0, length - 1.0));
+  m_item->setCurrentPosition(target);
+  m_model.announceSeek(target);
+}
+
+double Transport::currentPosition() const {
+  if (!m_item) return m_model.position();
+  const double position = m_item->currentPosition();
+  return std::isfinite(position) && position >= 0 ? position : m_model.position();
 }
 
 void Transport::setRate(float value) {

@@ -68,6 +68,12 @@ class Transport {
   // Seeks the engine item to `seconds`, kept inside the item; nothing for a
   // stream or an item of unknown length. The paused state is kept.
   void seekTo(int32_t seconds);
+  // The same to the fraction of a second; kept inside the item (short of its
+  // end). NaN goes nowhere.
+  void seekToExact(double seconds);
+  // Where the engine item stands now, in seconds; the model's last position
+  // when no engine item runs.
+  double currentPosition() const;
   // Applies the rate value (0..1; the item plays at value + 0.5 times).
   void setRate(float value);
   // Releases the engine item (stopping it) and disables the position timer.

@@ -17,6 +17,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick python3 dbus dbus-x11
   trayer at-spi2-core python3-pyatspi
+  playerctl desktop-file-utils appstream
 )
 
 missing=()

@@ -15,6 +15,11 @@ QString& ProgramFolderOverride() {
   return folder;
 }
 
+QString& BuiltInFolder() {
+  static QString folder;
+  return folder;
+}
+
 QString EnvFolder(const char* name, const QString& fallbackBelowHome) {
   const QString value = qEnvironmentVariable(name);
   if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
@@ -49,6 +54,7 @@ QStringList ProgramFolders() {
   for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
     folders << WithTrailingSeparator(QDir::cleanPath(dir + QStringLiteral("/kavorodeck")));
   }
+  if (!BuiltInFolder().isEmpty()) folders << WithTrailingSeparator(BuiltInFolder());
   folders.removeDuplicates();
   return folders;
 }
@@ -67,6 +73,10 @@ QString FindProgramFile(const QString& name) {
 
 void SetProgramFolderOverride(const QString& folder) {
   ProgramFolderOverride() = folder;
+}
+
+void SetBuiltInFolder(const QString& folder) {
+  BuiltInFolder() = folder;
 }
 
 }  // namespace kd

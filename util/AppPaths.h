@@ -3,7 +3,8 @@
 //   settings:       $XDG_CONFIG_HOME/kavorodeck/kavorodeck.ini
 //   written data:   $XDG_DATA_HOME/kavorodeck/ (playlist.m3u, autolist.txt)
 //   program folder: <dir of the executable>/../share/kavorodeck, then each
-//                   $XDG_DATA_DIRS entry + /kavorodeck (default skin, nocover.bmp)
+//                   $XDG_DATA_DIRS entry + /kavorodeck (default skin, nocover.bmp),
+//                   then the files built into the executable
 
 #include <QString>
 #include <QStringList>
@@ -24,5 +25,8 @@ QString FindProgramFile(const QString& name);
 
 // Overrides for tests and tools; an empty text removes the override.
 void SetProgramFolderOverride(const QString& folder);
+// The folder of the files built into the executable, the last program folder
+// (see BuiltInFiles.h); an empty text removes it.
+void SetBuiltInFolder(const QString& folder);
 
 }  // namespace kd

@@ -19,6 +19,8 @@ class ButtonZone : public QWidget {
   bool hasBorder() const { return m_border; }
   void setOpaque(bool on);
   bool isOpaque() const { return m_opaque; }
+  // Runs the button as a click does (the press action of assistive tools).
+  void activate() { emit released(m_index); }
 
  signals:
   void pressed(int index);

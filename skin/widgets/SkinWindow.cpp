@@ -1,5 +1,6 @@
 #include "skin/widgets/SkinWindow.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -14,6 +15,7 @@
 #include "skin/widgets/IndicatorLight.h"
 #include "skin/widgets/PlaylistBox.h"
 #include "skin/widgets/PressedImage.h"
+#include "skin/widgets/SkinAccessibility.h"
 #include "skin/widgets/SkinKnob.h"
 #include "skin/widgets/SkinTextLabel.h"
 #include "skin/widgets/SkinWindowHandler.h"
@@ -42,6 +44,7 @@ SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
   m_keyMap.fill(QChar());
+  InstallSkinAccessibility();
   createElements();
   m_surface.rebuild(m_background, QSize(1, 1));
 }
@@ -83,6 +86,7 @@ void SkinWindow::createElements() {
     connect(m_buttons[n], &ButtonZone::hovered, this, &SkinWindow::buttonHovered);
   }
   m_playlistBox = new PlaylistBox(this);
+  m_playlistBox->setAccessibleName(QStringLiteral("Playlist"));
   connect(m_playlistBox, &PlaylistBox::entryDoubleClicked, this,
           [this](int row) { handler().playlistDoubleClicked(row); });
   connect(m_playlistBox, &PlaylistBox::deletePressed, this,
@@ -344,6 +348,10 @@ void SkinWindow::placeKnob(int index, float value) {
   }
   def.KnobPos = ClampToInt16(p);
   m_knobPlaced[index] = true;
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent changed(knob, qRound(value * 100.0f));
+    QAccessible::updateAccessibility(&changed);
+  }
   if (placement.edge == KnobEdge::Left) drawSliderFrame(index, p - def.X);
 }
 

@@ -137,6 +137,9 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   CoverImage* coverImage() const { return m_cover; }
   PressedImage* pressedImage() const { return m_pressed; }
   float sliderValue(int index) const;
+  // A slider set without the pointer (an assistive tool): pressed, moved to
+  // `value` (0..1) and released, as a drag does it.
+  void setSliderByUser(int index, float value);
   const SliderDef& sliderDef(int index) const;
 
  protected:

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "skin/BlockCopy.h"
 #include "skin/widgets/ButtonZone.h"
@@ -97,6 +98,14 @@ void SkinWindow::knobMoved(int index, QPointF windowPos) {
   const double wanted = m_slideStartKnob + (IsHorizontalSlider(def) ? moved.x() : moved.y());
   const std::optional<KnobDragStep> step = DragKnob(def, wanted);
   if (step) handler().moveKnob(index, step->value);
+}
+
+void SkinWindow::setSliderByUser(int index, float value) {
+  const SkinKnob* shown = knob(index);
+  if (shown == nullptr || !shown->isVisibleTo(this) || m_slideFlag != 0) return;
+  handler().pressKnob(index, IsHorizontalSlider(m_sliderDefs[size_t(index)]));
+  handler().moveKnob(index, std::clamp(value, 0.0f, 1.0f));
+  handler().releaseKnob(index);
 }
 
 void SkinWindow::knobReleased(int index) {

@@ -44,7 +44,7 @@ class ApplicationTest : public ::testing::Test {
       }
     });
     modalGuard.start(200);
-    app = std::make_unique<Application>(QString());
+    app = std::make_unique<Application>();
     app->start();
   }
   ~ApplicationTest() override {
@@ -70,7 +70,7 @@ class ApplicationTest : public ::testing::Test {
   // Starts the program again, as after a restart.
   void restart() {
     app.reset();
-    app = std::make_unique<Application>(QString());
+    app = std::make_unique<Application>();
     app->start();
   }
   // Asks the program to end and waits until it has.
@@ -198,7 +198,7 @@ TEST_F(ApplicationTest, CodesThatAreNoCommandChangeNothing) {
   ASSERT_TRUE(waitIdle());
   const QString volumeText = app->window().label(18)->text();
 
-  for (const int code : {0, -1, 37, 100, 121, 200, 207}) {
+  for (const int code : {0, -1, 37, 100, 121, 200, 213}) {
     commands().execute(code);
     commands().execute(code, 1);
     commands().execute(code, dir.path());

@@ -20,7 +20,8 @@ TEST(Commands, CodesAreFoundByNumberAndLinksAndGapsAreNoCommands) {
   EXPECT_EQ(FindCommand(36)->code, Command::PlayPause);
   EXPECT_STREQ(FindCommand(1)->name, "Quit");
   EXPECT_EQ(FindCommand(203)->code, Command::PlayEntry);
-  for (int code : {0, -1, 37, 101, 120, 200, 207, 32767}) EXPECT_EQ(FindCommand(code), nullptr);
+  EXPECT_EQ(FindCommand(211)->code, Command::Raise);
+  for (int code : {0, -1, 37, 101, 120, 200, 213, 32767}) EXPECT_EQ(FindCommand(code), nullptr);
 }
 
 TEST(Commands, KeyLettersMatchUpperCaseAndTheLowerButtonWins) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Whole-program measurements of a Release build under Xvfb:
-start-up time to the mapped window, resident memory, CPU while stopped and
-while playing an MP3 (audio to `fakesink sync=true`).
+"""Whole-program measurements of a Release build under Xvfb and a private
+session bus: start-up time to the mapped window (the single-instance check
+included), the hand-over time of a second start, resident memory, CPU while
+stopped and while playing an MP3 (audio to `fakesink sync=true`).
 
   tools/measure/measure.py [BUILD_DIR]     (default build/release)
 
@@ -58,8 +59,15 @@ def rss_mb(pid):
     return 0.0
 
 
-def environment(display, home):
+def start_session_bus():
+    proc = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return proc, proc.stdout.readline().strip()
+
+
+def environment(display, home, bus):
     env = dict(os.environ)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus
     env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb",
                 "XDG_CONFIG_HOME": str(home / "config"), "XDG_DATA_HOME": str(home / "data"),
                 "XDG_RUNTIME_DIR": str(home), "KAVORODECK_AUDIO_SINK": "fakesink sync=true"})
@@ -74,14 +82,33 @@ def timed_start(env, args=()):
 
 
 def stop(pid):
+    """Ends the player and waits until it is gone (it is not our child: the
+    timer left it running), so the next start finds no player to hand over to."""
     os.kill(pid, signal.SIGTERM)
-    for _ in range(100):
+    for _ in range(200):
         try:
             os.waitpid(pid, os.WNOHANG)
-            os.kill(pid, 0)
-        except (ChildProcessError, ProcessLookupError):
+        except ChildProcessError:
+            pass
+        try:
+            state = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
+        except FileNotFoundError:
+            return
+        if state == "Z":
             return
         time.sleep(0.05)
+
+
+def hand_over_times(env, path, runs=10):
+    """Wall-clock milliseconds of second starts that hand `path` to the
+    running player, each from exec to its exit."""
+    times = []
+    for _ in range(runs):
+        started = time.perf_counter()
+        subprocess.run([str(PROGRAM), str(path)], env=env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        times.append(1000 * (time.perf_counter() - started))
+    return times[1:]  # the first run warms the caches
 
 
 def make_mp3(path, seconds=90):
@@ -92,10 +119,11 @@ def make_mp3(path, seconds=90):
 
 def main():
     xvfb, display = start_xvfb()
+    bus, address = start_session_bus()
     home = Path(tempfile.mkdtemp(prefix="kd-measure-"))
     (home / "config" / "kavorodeck").mkdir(parents=True)
     (home / "data").mkdir()
-    env = environment(display, home)
+    env = environment(display, home, address)
     try:
         times = []
         for run in range(6):
@@ -110,6 +138,9 @@ def main():
         ms, pid = timed_start(env)
         time.sleep(3)
         print(f"resident memory 3 s after start: {rss_mb(pid):.1f} MB")
+        handed = hand_over_times(env, home / "data")
+        print(f"second start handing over a folder: median {statistics.median(handed):.1f} ms "
+              f"(runs {', '.join(f'{t:.0f}' for t in handed)})")
         idle = float(os.environ.get("KD_MEASURE_IDLE_SECONDS", "10"))
         before = cpu_seconds(pid)
         time.sleep(idle)
@@ -132,6 +163,8 @@ def main():
     finally:
         xvfb.terminate()
         xvfb.wait()
+        bus.terminate()
+        bus.wait()
 
 
 if __name__ == "__main__":
