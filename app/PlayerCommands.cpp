@@ -1,5 +1,6 @@
 #include "app/PlayerCommands.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "playlist/MediaAdder.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistDialogs.h"
+#include "skin/classic/ClassicSkinLoader.h"
 #include "skin/widgets/ButtonZone.h"
 #include "skin/widgets/SkinWindow.h"
 
@@ -61,6 +63,17 @@ void PlayerCommands::runLink(int code) {
   } else if (const auto url = WebLinkTarget(link)) {
     m_parts.launcher.openUrl(*url);
   }
+}
+
+QString TakeSkinArchives(QStringList& paths) {
+  QString skin;
+  paths.removeIf([&skin](const QString& path) {
+    const bool archive = path.endsWith(QStringLiteral(".wsz"), Qt::CaseInsensitive) &&
+                         classic::IsClassicSkinPath(path) && QFileInfo(path).isFile();
+    if (archive) skin = path;
+    return archive;
+  });
+  return skin;
 }
 
 void PlayerCommands::appendThenPlay(const QStringList& paths, std::function<bool()> play) {
@@ -158,8 +171,11 @@ void PlayerCommands::addHandlers() {
     if (!path.isEmpty()) adder.addDropped({path});
   });
   on(Command::AppendPaths, [this, &transport](const CommandArgument& argument) {
-    if (const QStringList* paths = std::get_if<QStringList>(&argument)) {
-      appendThenPlay(*paths, [&transport] { return !transport.model().isActive(); });
+    if (const QStringList* given = std::get_if<QStringList>(&argument)) {
+      QStringList paths = *given;
+      const QString skin = TakeSkinArchives(paths);
+      if (!skin.isEmpty()) m_app.loadSkin(skin);
+      appendThenPlay(paths, [&transport] { return !transport.model().isActive(); });
     }
   });
   on(Command::AppendAndPlay, [this](const CommandArgument& argument) {

@@ -21,6 +21,11 @@ class SkinWindow;
 class Transport;
 class VolumeControl;
 
+// Takes the classic skin archives (existing ".wsz" files) out of `paths`, which
+// open as skins rather than as playlist entries; returns the last of them, or
+// "" when there was none.
+QString TakeSkinArchives(QStringList& paths);
+
 class PlayerCommands final : public CommandExecutor {
  public:
   // The parts the commands act on.

@@ -81,8 +81,11 @@ void Application::loadOnOffList() {
 }
 
 void Application::openStartItems() {
-  if (!m_startPaths.isEmpty()) {
-    for (const QString& path : m_startPaths) m_adder.addCommandLine(path);
+  QStringList paths = m_startPaths;
+  const QString skin = TakeSkinArchives(paths);
+  if (!skin.isEmpty()) loadSkin(skin, false);
+  if (!paths.isEmpty()) {
+    for (const QString& path : paths) m_adder.addCommandLine(path);
     m_playlist.setCurrentEntry(1);
     return;
   }

@@ -26,10 +26,22 @@ class ClassicSkinTest(e2e_player.PlayerTest):
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         self.assertEqual(p.setting("Skin"), str(skin))
 
+    def test_an_archive_on_the_command_line_becomes_the_skin(self):
+        skin = classicskin.write_wsz(self.home / "Given.WSZ")
+        p = self.start(args=[str(skin), str(self.music / "one.wav")])
+        self.assertEqual(p.geometry()[2:], (275, 232), p.read_log())
+        p.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.setting("Skin"), str(skin))
+        self.assertEqual(p.playlist_lines(), [str(self.music / "one.wav")])
+
 
 def load_tests(loader, tests, pattern):
-    # Only this file's scenario, not the ones it inherits from the player tests.
-    return unittest.TestSuite([ClassicSkinTest("test_classic_archive_plays_from_its_play_button")])
+    # Only this file's scenarios, not the ones it inherits from the player tests.
+    return unittest.TestSuite([
+        ClassicSkinTest("test_classic_archive_plays_from_its_play_button"),
+        ClassicSkinTest("test_an_archive_on_the_command_line_becomes_the_skin"),
+    ])
 
 
 if __name__ == "__main__":
