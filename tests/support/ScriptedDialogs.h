@@ -19,7 +19,9 @@ class ScriptedDialogs : public Dialogs {
   QStringList questions;
   QStringList messages;
 
-  void answer(const QString& path, int filterIndex = 1) { answers.append({path, filterIndex}); }
+  void answer(const QString& path, int filterIndex = 1) {
+    answers.append({path, filterIndex, QStringList()});
+  }
 
   FileDialogResult openFile(const FileDialogRequest& request) override { return next(request); }
   FileDialogResult saveFile(const FileDialogRequest& request) override { return next(request); }
