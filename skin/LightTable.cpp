@@ -23,6 +23,7 @@ LightStates LightTable(const LightConditions& c) {
       c.shuffle,        // 16
       c.muted,          // 17
       false,            // 18 is never shown
+      c.mono,           // 19
   };
 }
 

@@ -37,7 +37,7 @@ inline constexpr int kSkinLinkCount = 20;     // links 1..20
 inline constexpr int kSkinLabelCount = 50;
 inline constexpr int kSkinDisplayCount = 6;
 inline constexpr int kSkinSliderCount = 5;
-inline constexpr int kSkinLightCount = 18;
+inline constexpr int kSkinLightCount = 19;  // 1..18 from .skin files, 19 the mono lamp
 
 enum class SkinLoadOutcome {
   Loaded,

@@ -71,6 +71,7 @@ SkinPresenter::SkinPresenter(const PlayerModel& model, const Playlist& playlist,
   connect(&model, &PlayerModel::mutedChanged, this, &SkinPresenter::showLights);
   connect(&model, &PlayerModel::stereoChanged, this, &SkinPresenter::showLights);
   connect(&model, &PlayerModel::mpegFactsChanged, this, &SkinPresenter::showMpegFacts);
+  connect(&model, &PlayerModel::mpegFactsChanged, this, &SkinPresenter::showLights);
 
   connect(&playlist, &Playlist::countChanged, this, [this](int count) {
     m_view.setLabelText(kLabelEntryCount, QString::number(count));
@@ -201,6 +202,9 @@ void SkinPresenter::showRate() {
 void SkinPresenter::showLights() {
   LightConditions lights;
   lights.stereo = m_model.isStereo();
+  // Only an MPEG header tells the channels; an item without one is neither
+  // mono nor stereo.
+  lights.mono = m_model.isActive() && m_model.mpegFacts() && !m_model.isStereo();
   lights.playing = m_model.isActive();
   lights.paused = m_model.isPaused();
   lights.intro = m_model.modes().intro;

@@ -5,6 +5,7 @@
 
 #include "skin/BlockCopy.h"
 #include "skin/SkinView.h"
+#include "skin/classic/ClassicBaseSkin.h"
 #include "skin/classic/ClassicSprites.h"
 #include "skin/classic/ClassicTextFiles.h"
 #include "util/Paths.h"
@@ -13,8 +14,10 @@ namespace kd::classic {
 
 namespace {
 
-// The decoded bitmaps; missing ones are null. A missing balance.bmp takes
-// the volume frames and knob, a missing nums_ex.bmp the digits of numbers.bmp.
+// The decoded bitmaps. A missing balance.bmp takes the volume frames and
+// knob, a missing nums_ex.bmp the digits of numbers.bmp; any other missing
+// file (and these when their substitute is missing too) comes from the base
+// skin. Only main.bmp may be null.
 class Bitmaps {
  public:
   explicit Bitmaps(const SkinFiles& files) {
@@ -23,6 +26,11 @@ class Bitmaps {
     }
     if (of(File::Balance).isNull()) m_images[size_t(File::Balance)] = of(File::Volume);
     if (of(File::NumsEx).isNull()) m_images[size_t(File::NumsEx)] = of(File::Numbers);
+    for (int f = 0; f < kFileCount; ++f) {
+      if (File(f) != File::Main && m_images[size_t(f)].isNull()) {
+        m_images[size_t(f)] = BaseSheet(File(f));
+      }
+    }
   }
   const QImage& of(File file) const { return m_images[size_t(file)]; }
   // The digits: nums_ex.bmp, else numbers.bmp.
@@ -181,7 +189,6 @@ SkinDisplay Display(QPoint at, QPoint source, QSize cell, int16_t kind, int16_t 
 // The time: a digit strip of the engine (digits 0-9, blank, ".", ":") whose
 // cells lie over the window's own picture; the colon is main.bmp's own.
 void AddTime(SkinDocument& doc, const Bitmaps& bitmaps, const QImage& face, Atlas& atlas) {
-  if (bitmaps.digits().isNull()) return;
   const QRect cellPlace(kTimeAt, QSize(kDigitWidth, kDigitHeight));
   QImage strip(kDigitWidth * 13, kDigitHeight, QImage::Format_RGB32);
   for (int cell = 0; cell < 12; ++cell) {
@@ -202,7 +209,6 @@ void AddTime(SkinDocument& doc, const Bitmaps& bitmaps, const QImage& face, Atla
 // letter font.
 void AddTexts(SkinDocument& doc, const Bitmaps& bitmaps, Atlas& atlas) {
   const QImage& text = bitmaps.of(File::Text);
-  if (text.isNull()) return;
   const QSize cell(kTextCellWidth, kTextCellHeight);
   QImage font = CutBlock(text, 0, 0, kTextColumns * cell.width(), kTextRows * cell.height());
   if (font.size() != QSize(kTextColumns * cell.width(), kTextRows * cell.height())) {

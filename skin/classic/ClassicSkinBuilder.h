@@ -4,9 +4,9 @@
 // every control in its resting look drawn over it; everything that changes
 // (pressed buttons, the on looks of shuffle and repeat, the play status and
 // stereo lamps, the volume and balance frames, the time digits and the text
-// font) is cut into the resource bitmap. A sprite whose file is missing, or
-// that reaches outside a file smaller than usual, draws nothing there: the
-// picture below shows through.
+// font) is cut into the resource bitmap. A missing file other than main.bmp
+// is taken from our base classic skin; a sprite that reaches outside a file
+// smaller than usual draws nothing there: the picture below shows through.
 //
 // Sizes: full is the main window with a playlist below it in the colours of
 // pledit.txt, half the main window alone, small the title bar alone.

@@ -114,11 +114,13 @@ constexpr std::array<Button, 12> kButtons{{
 }};
 
 // Light 2 shows while an item is loaded, light 3 while it is paused (and
-// lies above light 2); the stopped look is the window's own picture.
-constexpr std::array<LightSprite, 5> kLights{{
+// lies above light 2); the stopped look is the window's own picture. Light 1
+// is stereo, light 19 mono.
+constexpr std::array<LightSprite, 6> kLights{{
     {2, kStatusPlace, {{kWorkLamp, {0, 0}}, {kPlayingMark, {3, 0}}}},
     {3, kStatusPlace, {{kIdleStrip, {0, 0}}, {kPausedMark, {2, 0}}}},
     {1, {kStereoAt, kStereoLit.size()}, {{kStereoLit, {0, 0}}, {kNone, {}}}},
+    {19, {kMonoAt, kMonoLit.size()}, {{kMonoLit, {0, 0}}, {kNone, {}}}},
     {13, {{210, 89}, kRepeatOn.size()}, {{kRepeatOn, {0, 0}}, {kNone, {}}}},
     {16, {{164, 89}, kShuffleOn.size()}, {{kShuffleOn, {0, 0}}, {kNone, {}}}},
 }};

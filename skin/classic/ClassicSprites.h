@@ -67,6 +67,7 @@ inline constexpr Sprite kSliderKnob{File::Volume, 15, 422, 14, 11};
 // Mono and stereo lamps (monoster.bmp); mono is left of stereo.
 inline constexpr Sprite kStereoLit{File::MonoSter, 0, 0, 29, 12};
 inline constexpr Sprite kStereoUnlit{File::MonoSter, 0, 12, 29, 12};
+inline constexpr Sprite kMonoLit{File::MonoSter, 29, 0, 27, 12};
 inline constexpr Sprite kMonoUnlit{File::MonoSter, 29, 12, 27, 12};
 inline constexpr QPoint kMonoAt{212, 41};
 inline constexpr QPoint kStereoAt{239, 41};

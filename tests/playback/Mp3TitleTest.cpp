@@ -30,7 +30,7 @@ TEST_F(PlayerTest, OnlyMpegFilesWithATitleTakeItAndTheStereoLightFollows) {
   play(2);
   EXPECT_EQ(playlist.entry(1).name, "mono");
   EXPECT_EQ(view.label(kLabelChannels), "mono");
-  EXPECT_EQ(view.lightsShown(), "2 4");
+  EXPECT_EQ(view.lightsShown(), "2 4 19");  // 19: mono
   play(1);
   play(3);
   EXPECT_EQ(playlist.entry(2).name, "tagged");
@@ -38,6 +38,24 @@ TEST_F(PlayerTest, OnlyMpegFilesWithATitleTakeItAndTheStereoLightFollows) {
   EXPECT_EQ(view.lightsShown(), "2 4");       // the light follows the playing item
   EXPECT_EQ(view.label(kLabelChannels), "");  // and no header of the MP3 before stays
   EXPECT_FALSE(model.mpegFacts().has_value());
+}
+
+// The mono lamp lights for a mono MPEG item only while it is loaded; an
+// item whose channels no header tells lights neither lamp.
+TEST_F(PlayerTest, TheMonoLightFollowsAMonoItem) {
+  addFile("mono.mp3", "mono", SilentMp3(3, false, "Mono"));
+  addFile("stereo.mp3", "stereo", SilentMp3(3, true, "Stereo"));
+  addFile("other.wav", "other");
+  play(1);
+  EXPECT_EQ(view.lightsShown(), "2 4 19");
+  transport.togglePause();
+  EXPECT_EQ(view.lightsShown(), "2 3 4 19");
+  transport.stop();
+  EXPECT_EQ(view.lightsShown(), "");
+  play(2);
+  EXPECT_EQ(view.lightsShown(), "1 2 4");
+  play(3);
+  EXPECT_EQ(view.lightsShown(), "2 4");
 }
 
 TEST_F(PlayerTest, TheTagCoverIsLookedForWhenAsked) {

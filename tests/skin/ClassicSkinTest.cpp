@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include "ClassicTestSupport.h"
 #include "SkinTestSupport.h"
 #include "core/Commands.h"
+#include "skin/BlockCopy.h"
 #include "skin/SkinView.h"
+#include "skin/classic/ClassicBaseSkin.h"
 #include "skin/classic/ClassicSkinBuilder.h"
 
 namespace kd::test {
@@ -19,6 +23,14 @@ SkinDocument Build(const QByteArray& archive) {
       classic::BuildSkin(SkinFiles::fromArchive(archive), QStringLiteral("/skins/Blue.wsz"),
                          QStringLiteral("Blue.wsz"), int64_t{1} << 24);
   return doc ? *doc : SkinDocument{};
+}
+
+int DistinctColours(const QImage& picture) {
+  QSet<QRgb> colours;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
+  }
+  return int(colours.size());
 }
 
 QPoint Centre(const QRect& rect) {
@@ -171,7 +183,7 @@ TEST(ClassicSkin, LightsFramesKnobsAndFontsComeFromTheirSprites) {
   EXPECT_EQ(Line(doc.displays[kDisplaySampleRate]->anchor.topLeft()), "156,43");
 }
 
-TEST(ClassicSkin, MissingFilesDrawNothingOrTakeTheirSubstitutes) {
+TEST(ClassicSkin, MissingFilesTakeTheirSubstitutesOrTheBaseSkin) {
   const GeneratedClassicSkin skin;
   const SkinDocument doc =
       Build(skin.archive({QStringLiteral("balance"), QStringLiteral("nums_ex"),
@@ -187,13 +199,56 @@ TEST(ClassicSkin, MissingFilesDrawNothingOrTakeTheirSubstitutes) {
   const SkinDisplay& time = *doc.displays[kDisplayTime];
   EXPECT_EQ(Colour(res.pixel(time.def.SrcX + 9 * 7 + 4, time.def.SrcY + 6)),
             Colour(skin.colour("numbers", {63, 0, 9, 13})));
-  // No cbuttons.bmp: the buttons still work, and look like main.bmp pressed or not.
+  // No cbuttons.bmp: the base skin's buttons, at rest and pressed.
   const SkinButton& play = *doc.buttons[size_t(Command::Play)];
-  EXPECT_EQ(Colour(res.pixel(play.press + QPoint(11, 9))), Colour(skin.mainColour()));
-  EXPECT_EQ(Colour(doc.mainBitmap.pixel(50, 97)), Colour(skin.mainColour()));
-  // No text.bmp: no text displays.
-  EXPECT_FALSE(doc.displays[kDisplayTitle]);
-  EXPECT_FALSE(doc.displays[kDisplayBitrate]);
+  const QImage& base = classic::BaseSheet(classic::File::CButtons);
+  EXPECT_EQ(Colour(doc.mainBitmap.pixel(39 + 11, 88 + 9)), Colour(base.pixel(23 + 11, 9)));
+  EXPECT_EQ(Colour(res.pixel(play.press + QPoint(11, 9))), Colour(base.pixel(23 + 11, 18 + 9)));
+  EXPECT_NE(Colour(doc.mainBitmap.pixel(39 + 11, 88 + 9)), Colour(skin.mainColour()));
+  // No text.bmp: the base skin's letters.
+  ASSERT_TRUE(doc.displays[kDisplayTitle]);
+  const SkinDisplay& title = *doc.displays[kDisplayTitle];
+  const QImage& text = classic::BaseSheet(classic::File::Text);
+  EXPECT_EQ(CutBlock(res, title.def.SrcX, title.def.SrcY, 130, 6),  // A-Z
+            CutBlock(text, 0, 0, 130, 6));
+}
+
+// Each optional file left out in turn: its element shows the base skin's
+// look, not main.bmp.
+TEST(ClassicSkin, EveryMissingFileShowsTheBaseSkinsLook) {
+  const GeneratedClassicSkin skin;
+  const struct {
+    QStringList skip;
+    QPoint pixel;  // on the window, in the element's resting look
+  } cases[] = {
+      {{"titlebar"}, {1, 1}},
+      {{"cbuttons"}, {39 + 11, 88 + 9}},
+      {{"posbar"}, {16 + 120, 72 + 8}},
+      {{"volume"}, {107 + 34, 57}},
+      {{"volume", "balance"}, {177 + 19, 57}},
+      {{"monoster"}, {212 + 13, 41 + 6}},
+      {{"playpaus"}, {26 + 4, 28 + 4}},
+      {{"shufrep"}, {164 + 1, 89 + 1}},
+  };
+  for (const auto& c : cases) {
+    const SkinDocument doc = Build(skin.archive(c.skip));
+    ASSERT_EQ(doc.outcome, SkinLoadOutcome::Loaded) << c.skip.join(' ').toStdString();
+    EXPECT_NE(Colour(doc.mainBitmap.pixel(c.pixel)), Colour(skin.mainColour()))
+        << c.skip.join(' ').toStdString();
+  }
+  // Digits: without either digit file every digit cell is drawn, and they differ.
+  const SkinDocument digits = Build(skin.archive({"numbers", "nums_ex"}));
+  const SkinDisplay& time = *digits.displays[kDisplayTime];
+  QSet<QByteArray> cells;
+  for (int digit = 0; digit < 10; ++digit) {
+    const QImage cell =
+        CutBlock(digits.resourceBitmap, time.def.SrcX + 9 * digit, time.def.SrcY, 9, 13);
+    EXPECT_GT(DistinctColours(cell), 1) << digit;
+    cells.insert(QByteArray(reinterpret_cast<const char*>(cell.constBits()), cell.sizeInBytes()));
+  }
+  EXPECT_EQ(cells.size(), 10);
+  // main.bmp stays required.
+  EXPECT_EQ(Build(skin.archive({"main"})).outcome, SkinLoadOutcome::NotFound);
 }
 
 TEST(ClassicSkin, SizesOutlineAndPlaylistColours) {

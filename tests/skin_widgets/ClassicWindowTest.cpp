@@ -55,6 +55,43 @@ TEST_F(ClassicWindow, LightsShowTheirSpritesAndTogglesPressIntoTheirOnLooks) {
   Release(window.button(shuffle), {20, 7});
 }
 
+TEST_F(ClassicWindow, MonoAndStereoLampsLightForTheirItems) {
+  LightStates lights{};
+  lights[kMonoLight] = true;
+  window.showLights(lights);
+  ASSERT_TRUE(shown(window.light(kMonoLight)));
+  EXPECT_FALSE(shown(window.light(1)));
+  EXPECT_EQ(window.light(kMonoLight)->geometry(), QRect(212, 41, 27, 12));
+  EXPECT_EQ(QColor(window.light(kMonoLight)->picture().pixel(13, 6)).name(),
+            colour("monoster", {29, 0, 27, 12}));
+  lights[kMonoLight] = false;
+  lights[1] = true;
+  window.showLights(lights);
+  EXPECT_FALSE(shown(window.light(kMonoLight)));
+  ASSERT_TRUE(shown(window.light(1)));
+  EXPECT_EQ(QColor(window.light(1)->picture().pixel(14, 6)).name(),
+            colour("monoster", {0, 0, 29, 12}));
+}
+
+// A skin of main.bmp alone: every element in the base skin's look, and the
+// buttons work.
+TEST_F(ClassicWindow, ASkinOfMainAloneShowsTheBaseLookAndPlays) {
+  const QStringList others = {"titlebar", "cbuttons", "posbar",  "volume",  "balance", "monoster",
+                              "playpaus", "numbers",  "nums_ex", "shufrep", "text"};
+  apply(*classic::BuildSkin(classic::SkinFiles::fromArchive(skin.archive(others)),
+                            QStringLiteral("/s/b.wsz"), QStringLiteral("b.wsz"), 1 << 24));
+  const QString main = QColor(skin.mainColour()).name();
+  for (const QPoint pixel : {QPoint(1, 1), QPoint(50, 97), QPoint(141, 57), QPoint(196, 57),
+                             QPoint(225, 47), QPoint(30, 32), QPoint(165, 90)}) {
+    EXPECT_NE(backPixel(pixel.x(), pixel.y()), main) << pixel.x() << "," << pixel.y();
+  }
+  takeReports();
+  const int play = int(Command::Play);
+  Press(window.button(play), {11, 9});
+  Release(window.button(play), {11, 9});
+  EXPECT_EQ(takeReports().last(), QStringLiteral("ButtonUp %1").arg(play));
+}
+
 TEST_F(ClassicWindow, VolumeAndBalanceFramesFollowTheirKnobs) {
   window.placeKnob(kSliderVolume, 1.0f);
   EXPECT_EQ(window.knob(kSliderVolume)->x(), 107 + 51);
