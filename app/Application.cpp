@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
+#include <cstdlib>
 
 #include "core/Commands.h"
 #include "core/WindowPlacement.h"
@@ -14,6 +15,18 @@
 #include "util/AppPaths.h"
 
 namespace kd {
+
+namespace {
+
+// The player whose files are written when the process ends without its
+// shut-down: Qt ends it with exit() when the display connection breaks.
+Application* g_running = nullptr;
+
+void WriteFilesAtExit() {
+  if (g_running) g_running->endingWithoutShutDown();
+}
+
+}  // namespace
 
 Application::Application(QStringList startPaths)
     : m_startPaths(std::move(startPaths)),
@@ -28,9 +41,17 @@ Application::Application(QStringList startPaths)
                      [this] { toggleDoubleSize(); }, [this] { bringWindowBack(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
+  static const bool atExitRegistered = std::atexit(WriteFilesAtExit) == 0;
+  (void)atExitRegistered;
+  g_running = this;
+}
+
+void Application::endingWithoutShutDown() {
+  shutDownAtExit();
 }
 
 Application::~Application() {
+  if (g_running == this) g_running = nullptr;
   // The browser's work refers to the commands: end it first.
   delete m_browserWindow;
   // Queued scan work refers to the adder and the playlist: end it first.
@@ -55,6 +76,24 @@ void Application::wire() {
   // The session's end, or anything else that ends the event loop.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { requestQuit(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { shutDown(); });
+
+  // What the shut-down writes is saved while the program runs too.
+  m_autosaveClock.start();
+  m_autosaveTimer.setSingleShot(true);
+  connect(&m_autosaveTimer, &QTimer::timeout, this, [this] { m_autosave.timeout(); });
+  const auto changed = [this] { stateChanged(); };
+  connect(&m_playlist, &Playlist::countChanged, this, changed);
+  connect(&m_playlist, &Playlist::currentEntryChanged, this, changed);
+  connect(&m_playlist, &Playlist::titleChanged, this, changed);
+  connect(&m_playlist, &Playlist::coverChanged, this, changed);
+  // Names, paths and moves; not the playing entry's mark.
+  connect(&m_playlist, &Playlist::dataChanged, this,
+          [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+            if (roles.isEmpty() || roles.contains(Qt::DisplayRole) ||
+                roles.contains(Playlist::PathRole))
+              stateChanged();
+          });
+  connect(&m_device, &OutputDevice::levelsChanged, this, changed);
 }
 
 AddContext Application::addContext() {
@@ -73,6 +112,7 @@ void Application::requestQuit() {
 
 void Application::loadSkin(const QString& name, bool importFlag) {
   m_skin.loadSkin(name, importFlag);
+  stateChanged();
 }
 
 void Application::selectSkin() {
@@ -180,13 +220,17 @@ void Application::showPlaylistBrowser() {
   m_browserWindow = new PlaylistBrowserWindow(options, m_commands);
   connect(m_browserWindow, &PlaylistBrowserWindow::closed, this, [this] { applyOnTop(); });
   connect(&m_browserWindow->browser(), &PlaylistBrowser::madeDefault, this,
-          [this](const QString& folder) { m_settings.VisPLPath = folder; });
+          [this](const QString& folder) {
+            m_settings.VisPLPath = folder;
+            stateChanged();
+          });
   m_browserWindow->open(m_settings.VisPLPath.isEmpty() ? ProgramFolder() : m_settings.VisPLPath);
 }
 
 void Application::toggleDoubleSize() {
   m_settings.DoubleSize = m_settings.DoubleSize == 1 ? 0 : 1;
   m_skin.setDoubleSize(m_settings.DoubleSize == 1);
+  stateChanged();
 }
 
 bool Application::isEntryOn(Command command) const {
@@ -259,6 +303,9 @@ void Application::popupRequested(QPoint globalPos) {
 void Application::closeRequested() {
   requestQuit();
 }
+void Application::windowMoved() {
+  stateChanged();
+}
 void Application::activated() {
   // While the preferences dialog is open the window stays off the top layer.
   if (!m_preferences.isVisible()) applyOnTop();
@@ -274,6 +321,7 @@ void Application::settingsChanged() {
   applyDisplaySettings();
   m_window->redrawDisplays();
   m_alarm.settingsChanged();
+  stateChanged();
 }
 
 void Application::setSleepMinutes(int minutes) {
@@ -286,6 +334,7 @@ QStringList Application::onOffList() const {
 
 void Application::setOnOffList(const QStringList& entries) {
   m_alarm.setOnOffList(entries);
+  stateChanged();
 }
 
 QString Application::skinInfo() const {

@@ -5,15 +5,18 @@
 // that order and torn down in reverse.
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "app/PlayerCommands.h"
 #include "app/QuitSignals.h"
 #include "core/IniStore.h"
+#include "core/SaveSchedule.h"
 #include "core/Settings.h"
 #include "mediainfo/CoverArt.h"
 #include "mediainfo/TrackInfoForm.h"
@@ -80,6 +83,9 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   PreferencesDialogHost& preferences() { return m_preferences; }
   const Settings& settings() const { return m_settings; }
   int sleepCount() const override { return m_alarm.sleepCount(); }
+  // The process ends without the shut-down having run (exit() from inside
+  // Qt): the shut-down's files are written, nothing else is done.
+  void endingWithoutShutDown();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,9 +101,18 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
 
   // Shut-down (ShutDown.cpp): every step runs even when an earlier one failed.
   void shutDown();
-  void writeSettings();
-  void writeLastPlaylist();
-  void writeOnOffList();
+  // The shut-down's files when the process ends without it (the display
+  // connection broke): nothing on the display is touched any more.
+  void shutDownAtExit();
+  // The settings, the on/off list and the playlist as the shut-down writes
+  // them; each failure is told to `sink`. True when every file was written.
+  bool writeState(MessageSink& sink);
+  bool writeSettings(MessageSink& sink);
+  bool writeLastPlaylist(MessageSink& sink);
+  bool writeOnOffList(MessageSink& sink);
+  // Something the shut-down writes has changed: it is saved shortly.
+  void stateChanged();
+  void autosave();
 
   void wire();
   AddContext addContext();
@@ -133,6 +148,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   void popupRequested(QPoint globalPos) override;
   void closeRequested() override;
   void activated() override;
+  void windowMoved() override;
 
   // PreferencesHost
   void setWindowOnTop(bool onTop) override;
@@ -183,6 +199,17 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   QuitSignals m_quitSignals;
   QPointer<QMenu> m_popup;
   QPointer<PlaylistBrowserWindow> m_browserWindow;
+  QTimer m_autosaveTimer;
+  QElapsedTimer m_autosaveClock;
+  SaveSchedule m_autosave{
+      SaveSchedule::Hooks{[this] { return static_cast<int64_t>(m_autosaveClock.elapsed()); },
+                          [this](int64_t ms) { m_autosaveTimer.start(static_cast<int>(ms)); },
+                          [this] { m_autosaveTimer.stop(); }, [this] { return addsPending(); },
+                          [this] { autosave(); }}};
+  // The last autosave failed and said so: the next failures stay quiet
+  // until a save succeeds again.
+  bool m_autosaveFailed = false;
+  bool m_started = false;
   bool m_quitRequested = false;
   bool m_shutDownDone = false;
 };

@@ -32,6 +32,9 @@ void Application::start() {
   openStartItems();
   startTimerWhenActive();
   if (m_settings.AutoPlay == 1) m_commands.execute(Command::Play);
+  m_started = true;
+  // The command line's items replaced the last run's playlist.
+  if (!m_startPaths.isEmpty()) stateChanged();
 }
 
 void Application::readSettings() {
@@ -60,10 +63,12 @@ void Application::checkConfiguredSkin() {
   }
 }
 
-// The model starts from the output device's levels, centred and at normal speed.
+// The output levels of the last run come back; the model starts from them,
+// at normal speed.
 void Application::initLevels() {
-  m_model.setVolume(m_volume.deviceVolume());
   m_model.setBalance(PlayerModel::kCentre);
+  m_volume.restoreLevels(m_settings.OutputLevels);
+  m_model.setVolume(m_volume.deviceVolume());
   m_model.setRate(PlayerModel::kNormalRate);
 }
 

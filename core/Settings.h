@@ -44,6 +44,7 @@ struct Settings {
   QString LastCover;
   QString Codepage;        // iconv name of the legacy code page; "" = GB18030
   int16_t DoubleSize = 0;  // 1: skins are shown at twice their size
+  QString OutputLevels;    // "left,right", each 0..65535; "" = full scale
 
   bool friendlyNamesOn() const { return FriendlyNames > 0; }
   // The code page the Codepage key names when iconv knows it, else the default;

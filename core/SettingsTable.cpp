@@ -18,7 +18,7 @@ using R = ReadStep;
 using W = WriteStep;
 
 // clang-format off
-constexpr std::array<SettingKey, 32> kKeys{{
+constexpr std::array<SettingKey, 33> kKeys{{
     // read name       written as        field              default kind    form         read         write
     {"Codepage",      "Codepage",      &S::Codepage,      D::Fixed,        F::Text,     R::First,    W::Never},
     {"Path",          "Path",          &S::Path,          D::Fixed,        F::Text,     R::Startup,  W::AtOnce},
@@ -48,6 +48,7 @@ constexpr std::array<SettingKey, 32> kKeys{{
     {"UseTagCover",   "UseTagCover",   &S::UseTagCover,   D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
     {"FriendlyNames", "FriendlyNames", &S::FriendlyNames, D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
     {"DoubleSize",    "DoubleSize",    &S::DoubleSize,    D::Fixed,        F::Plain,    R::Startup,  W::Shutdown},
+    {"OutputLevels",  "OutputLevels",  &S::OutputLevels,  D::Fixed,        F::Text,     R::Startup,  W::Shutdown},
     {"X",             "X",             &S::X,             D::WindowLeft,   F::Position, R::Position, W::Position},
     {"Y",             "Y",             &S::Y,             D::WindowTop,    F::Position, R::Position, W::Position},
     {"LastTrack",     "LastTrack",     &S::LastTrack,     D::Fixed,        F::BlankLed, R::LastRun,  W::LastRun},
@@ -55,14 +56,15 @@ constexpr std::array<SettingKey, 32> kKeys{{
 }};
 
 // Shut-down writes in this order: the skin first, then the others as they
-// are read (our own DoubleSize after the rest), then the window position and
-// the last run's facts.
-constexpr std::array<std::string_view, 30> kWriteOrder{
+// are read (our own DoubleSize and OutputLevels after the rest), then the
+// window position and the last run's facts.
+constexpr std::array<std::string_view, 31> kWriteOrder{
     "Skin",        "SkinPath",   "SkinImport",  "WinOnTop",      "WinSnap",    "WinSavePos",
     "Auto",        "Snooze",     "SnoozeMode",  "SnoozeTime",    "SnoozeHide", "ExitMode",
     "StartMd",     "StartMin",   "StartMute",   "StartFile",     "TimeFmt",    "VisPLPath",
     "ClearPlFirst", "AutoPlay",  "ValidExt",    "PBOverlap",     "ScrollName", "UseTagCover",
-    "FriendlyNames", "DoubleSize", "X",         "Y",             "LastCover",  "LastTrack"};
+    "FriendlyNames", "DoubleSize", "OutputLevels", "X",         "Y",          "LastCover",
+    "LastTrack"};
 // clang-format on
 
 constexpr char LowerAscii(char c) {

@@ -80,7 +80,7 @@ void ReadSettings(IniStore& store, Settings& settings, int32_t currentLeftTwips,
 int16_t ReadLastTrack(const IniStore& store);
 QString ReadLastCover(const IniStore& store);
 
-// Skin ... FriendlyNames, then DoubleSize, in order and in their text forms.
+// Skin ... FriendlyNames, then DoubleSize and OutputLevels, in order and in their text forms.
 void WriteShutdownSettings(IniStore& store, const Settings& settings);
 // X and Y; the caller writes them only when WinSavePos is 1.
 void WriteWindowPosition(IniStore& store, int32_t xTwips, int32_t yTwips);

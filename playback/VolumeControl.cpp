@@ -71,6 +71,31 @@ void VolumeControl::toggleMute() {
   }
 }
 
+QString VolumeControl::storedLevels() const {
+  return QString::number(m_device.left()) + QLatin1Char(',') + QString::number(m_device.right());
+}
+
+bool VolumeControl::restoreLevels(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char(','));
+  if (parts.size() != 2) return false;
+  uint16_t levels[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    bool ok = false;
+    const uint value = parts[i].trimmed().toUInt(&ok);
+    if (!ok || value > 65535) return false;
+    levels[i] = static_cast<uint16_t>(value);
+  }
+  const uint16_t left = levels[0];
+  const uint16_t right = levels[1];
+  // The quieter side's share of the louder one, as the balance attenuates it.
+  float balance = PlayerModel::kCentre;
+  if (right < left) balance = 0.5f * static_cast<float>(right) / static_cast<float>(left);
+  if (left < right) balance = 1.0f - 0.5f * static_cast<float>(left) / static_cast<float>(right);
+  m_model.setBalance(balance);
+  m_device.setLevels(left, right);
+  return true;
+}
+
 void VolumeControl::showMixer() {
   const QString program = m_launcher.findProgram(kMixerProgram);
   if (!program.isEmpty()) m_launcher.startProgram(program, QStringList());

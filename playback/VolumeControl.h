@@ -3,6 +3,7 @@
 // written back with the balance folded in as a per-channel attenuation, 5 %
 // steps, mute with the saved percentage, and the desktop's volume mixer.
 
+#include <QString>
 #include <cstdint>
 
 namespace kd {
@@ -28,6 +29,12 @@ class VolumeControl {
   void volumeUp() { changeVolume(kStepPercent); }
   void volumeDown() { changeVolume(-kStepPercent); }
   void toggleMute();
+  // The device levels as the OutputLevels setting keeps them: "left,right".
+  QString storedLevels() const;
+  // Levels kept by storedLevels() go back to the device, and the model's
+  // balance follows the difference between the channels. Any other text
+  // (empty, damaged, out of range) changes nothing and gives false.
+  bool restoreLevels(const QString& text);
   // Starts the desktop's volume mixer when it is installed; else nothing.
   void showMixer();
 

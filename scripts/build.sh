@@ -3,6 +3,7 @@
 #   scripts/build.sh release   -> build/release  (Release, the program and benchmarks)
 #   scripts/build.sh test      -> build/test     (ASan + UBSan, tests)
 #   scripts/build.sh fuzz      -> build/fuzz     (clang + libFuzzer targets)
+#   scripts/build.sh tsan      -> build/tsan     (clang + ThreadSanitizer, tests)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,8 +26,13 @@ case "$kind" in
       -DKD_BUILD_TESTS=OFF -DKD_BUILD_BENCH=OFF -DKD_BUILD_FUZZ=ON >/dev/null
     cmake --build build/fuzz -j"$jobs" "$@"
     ;;
+  tsan)
+    CXX=clang++ CC=clang cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKD_TSAN=ON \
+      -DKD_BUILD_TESTS=ON -DKD_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-O1 -g" >/dev/null
+    cmake --build build/tsan -j"$jobs" "$@"
+    ;;
   *)
-    echo "usage: $0 release|test|fuzz [cmake --build args]" >&2
+    echo "usage: $0 release|test|fuzz|tsan [cmake --build args]" >&2
     exit 2
     ;;
 esac

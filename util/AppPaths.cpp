@@ -1,5 +1,7 @@
 #include "util/AppPaths.h"
 
+#include <pwd.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,10 +22,21 @@ QString& BuiltInFolder() {
   return folder;
 }
 
+// $HOME, or the user's home folder in the password database when $HOME is
+// unset or not a full path (a service or a cron job), never the root folder
+// or the current one.
+QString HomeFolder() {
+  const QString home = qEnvironmentVariable("HOME");
+  if (!home.isEmpty() && QDir::isAbsolutePath(home)) return home;
+  if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && user->pw_dir[0] == '/')
+    return QFile::decodeName(user->pw_dir);
+  return QDir::homePath();
+}
+
 QString EnvFolder(const char* name, const QString& fallbackBelowHome) {
   const QString value = qEnvironmentVariable(name);
   if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
-  return QDir::homePath() + QLatin1Char('/') + fallbackBelowHome;
+  return HomeFolder() + QLatin1Char('/') + fallbackBelowHome;
 }
 
 QString ExecutableDir() {

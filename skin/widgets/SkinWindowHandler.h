@@ -50,6 +50,8 @@ class SkinWindowHandler {
   virtual void closeRequested() {}
   // The window became the active window.
   virtual void activated() {}
+  // A drag of the window by its background has ended (after any snap).
+  virtual void windowMoved() {}
 };
 
 }  // namespace kd

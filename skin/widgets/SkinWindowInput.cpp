@@ -187,8 +187,10 @@ void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
     knobReleased(m_slideFlag);
     return;
   }
+  const bool dragged = m_dragFlag;
   m_dragFlag = false;
   if (m_winSnap != 0) move(SnapWindow(geometry(), availableGeometry(), twipScale()));
+  if (dragged) handler().windowMoved();
 }
 
 // ---------------------------------------------------------------- keys

@@ -71,6 +71,7 @@ TEST_F(SettingsTableTest, AFirstRunReadsDefaultsAndWritesEveryKeyInShutdownOrder
   settings.ExitMode = -2;
   settings.ClearPLFirst = 1;
   settings.ScrollName = -1;
+  settings.OutputLevels = QStringLiteral("65535,32768");
   WriteShutdownSettings(store, settings);
   WriteWindowPosition(store, settings.X, -75);
   WriteLastRun(store, QStringLiteral("/music/cover.jpg"), 3);
@@ -103,6 +104,7 @@ TEST_F(SettingsTableTest, AFirstRunReadsDefaultsAndWritesEveryKeyInShutdownOrder
             "UseTagCover=0\n"
             "FriendlyNames=1\n"
             "DoubleSize=0\n"
+            "OutputLevels=65535,32768\n"
             "X=4320\n"
             "Y=-75\n"
             "LastCover=/music/cover.jpg\n"

@@ -607,5 +607,60 @@ class PlayerTest(unittest.TestCase):
         self.assertEqual(p.wait_exit(), 0, p.read_log())
 
 
+class StateOnDiskTest(unittest.TestCase):
+    """What a player that ends without its shut-down leaves: each test has
+    its own display, which one of them takes away."""
+
+    remove_home = PlayerTest.remove_home
+    skin_settings = PlayerTest.skin_settings
+    wait_for = PlayerTest.wait_for
+
+    def setUp(self):
+        self.xvfb = Xvfb()
+        PlayerTest.setUp(self)
+
+    def start(self, **kwargs):
+        if self.player:
+            self.player.wait_gone()
+        self.player = Player(self, self.xvfb.display, self.home, self.bus.address, **kwargs)
+        return self.player
+
+    def tearDown(self):
+        if self.player:
+            if self.player.proc.poll() is None:
+                self.player.proc.kill()
+            self.player.proc.wait(10)
+        if self.xvfb.proc.poll() is None:
+            self.xvfb.stop()
+
+    def test_a_killed_player_restarts_with_the_playlist_and_track_of_before(self):
+        tracks = [str(self.music / n) for n in ("one.wav", "two.wav", "three.wav")]
+        p = self.start(args=tracks, settings=self.skin_settings(StartMd="1"))
+        self.assertTrue(self.wait_for(lambda: p.playlist_path.exists()
+                                      and p.playlist_lines() == tracks), p.read_log())
+        p.key("b")  # the current track: 2
+        self.assertTrue(self.wait_for(lambda: p.setting("LastTrack") == " 2"))
+        p.proc.kill()
+        p.wait_exit()
+        p = self.start(settings=None)
+        p.key("q")
+        self.assertEqual(p.wait_exit(), 0, p.read_log())
+        self.assertEqual(p.playlist_lines(), tracks)
+        self.assertEqual(p.setting("LastTrack"), " 2")
+
+    def test_a_broken_display_connection_still_runs_the_shut_down(self):
+        p = self.start()
+        self.assertFalse(p.settings_path.exists())
+        X11.XCloseDisplay(self.xvfb.connection)
+        self.xvfb.proc.kill()
+        self.xvfb.proc.wait(10)
+        p.wait_exit()
+        log = p.read_log()
+        keys = [k for k, _ in p.settings()]
+        self.assertEqual(keys[:len(SHUTDOWN_ORDER)], SHUTDOWN_ORDER, log)
+        self.assertIn("LastTrack", keys)
+        self.assertEqual(p.playlist_path.read_bytes(), b"")
+
+
 if __name__ == "__main__":
     unittest.main()

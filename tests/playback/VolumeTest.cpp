@@ -75,5 +75,34 @@ TEST_F(PlayerTest, TheMixerStartsOnlyWhenInstalled) {
   EXPECT_EQ(launcher.started, QStringList({"/usr/bin/pavucontrol"}));
 }
 
+TEST_F(PlayerTest, KeptLevelsComeBackWithTheirBalanceAndDamagedOnesChangeNothing) {
+  // Volume 0.5 with the balance at 60 % left, as a run leaves it.
+  volume.setVolume(0.5f);
+  volume.setBalance(0.2f);
+  const QString kept = volume.storedLevels();
+  EXPECT_EQ(kept, "32768,13107");
+
+  device.setLevels(65535, 65535);
+  model.setBalance(PlayerModel::kCentre);
+  ASSERT_TRUE(volume.restoreLevels(kept));
+  EXPECT_EQ(device.left(), 32768);
+  EXPECT_EQ(device.right(), 13107);
+  EXPECT_EQ(view.label(kLabelBalance), "60% left");
+  // The next step keeps the side the user chose.
+  volume.volumeUp();
+  EXPECT_GT(device.left(), device.right());
+
+  ASSERT_TRUE(volume.restoreLevels(QStringLiteral("0,0")));  // left muted: silent again
+  EXPECT_EQ(device.volumeWord(), 0u);
+
+  device.setLevels(100, 200);
+  for (const char* damaged : {"", "65536,1", "-1,5", "1,2,3", "12", "a,b", "1;2"}) {
+    SCOPED_TRACE(damaged);
+    EXPECT_FALSE(volume.restoreLevels(QString::fromLatin1(damaged)));
+    EXPECT_EQ(device.left(), 100);
+    EXPECT_EQ(device.right(), 200);
+  }
+}
+
 }  // namespace
 }  // namespace kd::test

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include "support/TempDir.h"
+#include "support/Waiting.h"
+#include "util/AppPaths.h"
 #include "util/Paths.h"
 
 using namespace kd;
@@ -64,4 +69,16 @@ TEST(Paths, FindFileIgnoringCasePrefersTheExactName) {
   EXPECT_EQ(FindFileIgnoringCase(dir.path() + "main.bmp"), dir.path() + "main.bmp");
   EXPECT_FALSE(FindFileIgnoringCase(dir.path() + "MAIN.bmp").isEmpty());
   EXPECT_EQ(FindFileIgnoringCase(dir.path() + "none.bmp"), "");
+}
+
+TEST(AppPaths, WithoutHomeTheFilesGoToTheUsersHomeNotTheRootFolder) {
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  const QString home = QString::fromLocal8Bit(user->pw_dir);
+  test::ScopedEnv config("XDG_CONFIG_HOME", "");
+  test::ScopedEnv data("XDG_DATA_HOME", "relative/ignored");
+  test::ScopedEnv noHome("HOME", "");
+  qunsetenv("HOME");
+  EXPECT_EQ(SettingsFilePath(), home + "/.config/kavorodeck/kavorodeck.ini");
+  EXPECT_EQ(DataFolder(), home + "/.local/share/kavorodeck/");
 }
