@@ -8,8 +8,11 @@
 #include <cstdlib>
 
 #include "core/Commands.h"
+#include "core/SettingsTable.h"
 #include "core/WindowPlacement.h"
 #include "mediainfo/widgets/CoverWindow.h"
+#include "playlist/PlaylistWriter.h"
+#include "scheduler/OnOffList.h"
 #include "skin/SkinView.h"
 #include "ui/PopupMenu.h"
 #include "util/AppPaths.h"
@@ -41,9 +44,21 @@ Application::Application(QStringList startPaths)
                      [this] { toggleDoubleSize(); }, [this] { bringWindowBack(); }}) {
   m_window->setWindowTitle(QStringLiteral("kavorodeck"));
   wire();
-  static const bool atExitRegistered = std::atexit(WriteFilesAtExit) == 0;
-  (void)atExitRegistered;
   g_running = this;
+}
+
+void Application::armExitHook() {
+  // The process's exit runs the hooks and the destructors of statics in the
+  // reverse order they were made: whatever the writers make on first use must
+  // exist before the hook is registered, or it is gone when the hook runs.
+  IniStore scratch;
+  WriteShutdownSettings(scratch, m_settings);
+  WriteLastRun(scratch, m_cover.lastCover(), 0);
+  (void)scratch.toBytes();
+  (void)SerializeOnOffList(m_alarm.onOffList());
+  (void)FormatPlaylist({}, DataFolder() + QStringLiteral("playlist.m3u"));
+  static const bool registered = std::atexit(WriteFilesAtExit) == 0;
+  (void)registered;
 }
 
 void Application::endingWithoutShutDown() {

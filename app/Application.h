@@ -101,6 +101,9 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
 
   // Shut-down (ShutDown.cpp): every step runs even when an earlier one failed.
   void shutDown();
+  // Registers the hook that writes the files when the process ends without
+  // its shut-down.
+  void armExitHook();
   // The shut-down's files when the process ends without it (the display
   // connection broke): nothing on the display is touched any more.
   void shutDownAtExit();

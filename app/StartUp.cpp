@@ -33,6 +33,7 @@ void Application::start() {
   startTimerWhenActive();
   if (m_settings.AutoPlay == 1) m_commands.execute(Command::Play);
   m_started = true;
+  armExitHook();
   // The command line's items replaced the last run's playlist.
   if (!m_startPaths.isEmpty()) stateChanged();
 }

@@ -131,9 +131,10 @@ QString Name(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-const QString& Section() {
-  static const QString section = Name(kSettingsSection);
-  return section;
+// Literal data, never destroyed: the settings may be written while the
+// process ends (see the exit hook in app/).
+QString Section() {
+  return QStringLiteral("config");
 }
 
 struct WindowPosition {
