@@ -116,7 +116,10 @@ class DesktopTest(unittest.TestCase):
         self.assertEqual(self.read("status"), "Stopped")
         follower.kill()
         seen = follower.communicate()[0].split()
-        self.assertEqual(seen[:3], ["Stopped", "Playing", "Paused"])
+        # The follower may start after the play; from there on it saw every change.
+        if seen and seen[0] == "Stopped":
+            seen = seen[1:]
+        self.assertEqual(seen[:2], ["Playing", "Paused"], seen)
         self.assertEqual(seen[-1], "Stopped")
 
         # The window carries the program icon for the window manager and task bar.
