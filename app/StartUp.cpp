@@ -18,11 +18,6 @@ constexpr int kTrayFallbackMs = 1000;
 void Application::start() {
   readSettings();
   checkConfiguredSkin();
-  m_window->show();
-  // The tray icon follows the window's first paint, or comes after a while
-  // when nothing paints (a display that never exposes the window).
-  m_window->installEventFilter(this);
-  QTimer::singleShot(kTrayFallbackMs, this, [this] { showTray(); });
   initLevels();
   applyDisplaySettings();
   m_skin.setDoubleSize(m_settings.DoubleSize == 1);
@@ -31,6 +26,13 @@ void Application::start() {
   m_alarm.start();
   openStartItems();
   startTimerWhenActive();
+  // Shown only now, at the skin's size and shape with its picture drawn: the
+  // window maps once and its first frame is the finished one.
+  m_window->show();
+  // The tray icon follows the window's first paint, or comes after a while
+  // when nothing paints (a display that never exposes the window).
+  m_window->installEventFilter(this);
+  QTimer::singleShot(kTrayFallbackMs, this, [this] { showTray(); });
   if (m_settings.AutoPlay == 1) m_commands.execute(Command::Play);
   m_started = true;
   armExitHook();

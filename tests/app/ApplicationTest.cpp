@@ -21,6 +21,7 @@
 #include "core/IniStore.h"
 #include "playback_gst/MediaFixtures.h"
 #include "skin/widgets/SkinTextLabel.h"
+#include "skin/widgets/SkinWindow.h"
 #include "support/TempDir.h"
 #include "support/Waiting.h"
 #include "ui/PreferencesDialog.h"
@@ -30,6 +31,22 @@ namespace kd {
 namespace {
 
 using test::ScopedEnv;
+
+// What the main window looked like each time it was shown.
+class MainWindowShows : public QObject {
+ public:
+  MainWindowShows() { qApp->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* window = qobject_cast<SkinWindow*>(watched);
+    if (window && event->type() == QEvent::Show) shown.push_back({window->size(), window->mask()});
+    return false;
+  }
+  struct Shown {
+    QSize size;
+    QRegion mask;
+  };
+  std::vector<Shown> shown;
+};
 
 class ApplicationTest : public ::testing::Test {
  protected:
@@ -90,8 +107,17 @@ class ApplicationTest : public ::testing::Test {
   ScopedEnv data{"XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("data"))};
   ScopedEnv sink{"KAVORODECK_AUDIO_SINK", "fakesink sync=true"};
   QTimer modalGuard;
+  MainWindowShows mainWindowShows;
   std::unique_ptr<Application> app;
 };
+
+TEST_F(ApplicationTest, TheWindowIsShownOnceAtTheSkinsSizeAndShape) {
+  // The default skin's picture is 440 x 480 with rounded corners.
+  ASSERT_EQ(mainWindowShows.shown.size(), 1u);
+  EXPECT_EQ(mainWindowShows.shown[0].size, QSize(440, 480));
+  EXPECT_FALSE(mainWindowShows.shown[0].mask.isEmpty());
+  EXPECT_FALSE(mainWindowShows.shown[0].mask.contains(QPoint(0, 0)));
+}
 
 TEST_F(ApplicationTest, PlaylistChangesAskedForDuringAFolderScanWaitForItsEnd) {
   const QSet<QString> tree = writeTree(3000);
