@@ -143,6 +143,14 @@ TEST(SkinLoader, MissingBitmapsAreReportedInOrderAndUnreadableOnesSkipped) {
   EXPECT_EQ(unreadable.resourceBitmap.size(), QSize(8, 8));
   EXPECT_EQ(Defined(unreadable.buttons), "4");
 
+  // A picture is read by what it holds, whatever its name says.
+  PatternImage(12, 10).save(folder.path() + QStringLiteral("main.bmp"), "PNG");
+  PatternImage(6, 4).save(folder.path() + QStringLiteral("res.bmp"), "JPG");
+  const SkinDocument misnamed = folder.load(skin);
+  EXPECT_EQ(misnamed.mainBitmap.size(), QSize(12, 10));
+  EXPECT_EQ(misnamed.mainBitmap.pixel(3, 2), PatternImage(12, 10).pixel(3, 2));
+  EXPECT_EQ(misnamed.resourceBitmap.size(), QSize(6, 4));
+
   // A header alone loads an empty skin.
   const SkinDocument empty = folder.load("Kavoro Skin, nothing else");
   EXPECT_EQ(empty.outcome, SkinLoadOutcome::Loaded);
