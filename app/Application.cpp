@@ -75,6 +75,7 @@ Application::~Application() {
 
 void Application::wire() {
   m_window->setHandler(this);
+  m_tick.setKnobTravel([this] { return m_window->knobTravel(kSliderPosition); });
   m_window->setPlaylist(&m_playlist);
 
   m_cover.setSkinSink(m_window.get());

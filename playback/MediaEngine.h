@@ -3,6 +3,7 @@
 // entry. The GStreamer engine lives in playback/gst; tests use a scripted fake.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "playback/MediaTags.h"
@@ -35,6 +36,11 @@ class MediaItem {
   // The tags the engine found in the item so far; for a file, everything it
   // found before it was ready to play. An engine without tags reports none.
   virtual MediaTags tags() { return {}; }
+
+  // Called, from any thread, when the item reaches its end or the engine
+  // refuses it while running, so the player need not wait for the tick it
+  // planned. Set before renderFile().
+  virtual void setEndNotifier(std::function<void()> notify) { (void)notify; }
 };
 
 class MediaEngine {

@@ -6,6 +6,7 @@
 #include "playback/MediaEngine.h"
 #include "playback/PlayerModel.h"
 #include "playback/PositionTimer.h"
+#include "playback/TickPlan.h"
 #include "playback/Transport.h"
 #include "playlist/Playlist.h"
 
@@ -17,6 +18,15 @@ PositionTick::PositionTick(Transport& transport, PositionTimer& timer, RandomSou
       m_timer(timer),
       m_random(std::move(random)) {
   m_timer.setTickHandler([this] { tick(); });
+  // What the last plan did not know of brings the next tick soon.
+  const auto replan = [this] { m_timer.tickSoon(); };
+  QObject::connect(&m_model, &PlayerModel::seeked, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::lengthChanged, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::rateChanged, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::statusChanged, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::timeDirectionChanged, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::modesChanged, &m_timer, replan);
+  QObject::connect(&m_model, &PlayerModel::repeatPointsChanged, &m_timer, replan);
 }
 
 void PositionTick::tick() {
@@ -37,7 +47,24 @@ void PositionTick::tick() {
   if (m_model.repeatEnd() > 0 && position >= m_model.repeatEnd()) {
     m_transport.seekTo(m_model.repeatStart());
   }
-  if (position >= m_model.length()) advance(false);
+  if (position >= m_model.length()) {
+    advance(false);
+    return;
+  }
+  planNextTick(position);
+}
+
+void PositionTick::planNextTick(double position) {
+  TickPlanInput plan;
+  plan.position = position;
+  plan.length = m_model.length();
+  // A picture's time is real time; an engine item's runs at the chosen rate.
+  plan.speed = m_transport.hasEngineItem() ? m_model.rate() + 0.5 : 1.0;
+  plan.paused = m_model.isPaused();
+  plan.intro = m_model.modes().intro;
+  plan.repeatEnd = m_model.repeatEnd();
+  plan.knobTravel = m_knobTravel ? m_knobTravel() : 0;
+  m_timer.setNextTickIn(MsUntilNextVisibleChange(plan));
 }
 
 // An item the engine refused, at its start (during an advance) or while it

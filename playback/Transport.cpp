@@ -209,7 +209,7 @@ void Transport::lookForCover(const QString& path) {
 }
 
 PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
-  m_item = m_engine.createItem();
+  m_item = createEngineItem();
   if (!m_item) {
     m_messages.showMessage(kNoEngineMessage);
     return PlayOutcome::NoEngine;
@@ -225,6 +225,12 @@ PlayOutcome Transport::startEngineItem(const QString& path, bool isStream) {
   }
   m_item->run();
   return PlayOutcome::Playing;
+}
+
+std::unique_ptr<MediaItem> Transport::createEngineItem() {
+  std::unique_ptr<MediaItem> item = m_engine.createItem();
+  if (item) item->setEndNotifier([timer = &m_timer] { timer->tickSoonFromAnyThread(); });
+  return item;
 }
 
 void Transport::showStarted() {
@@ -335,7 +341,7 @@ void Transport::rewritePlayingFile(const std::function<void()>& write) {
   releaseEngineItem();
   write();
 
-  m_item = m_engine.createItem();
+  m_item = createEngineItem();
   if (!m_item) {
     stop();
     m_messages.showMessage(kNoEngineMessage);

@@ -119,6 +119,8 @@ class Transport {
   void showTags(ItemKind kind);
   void lookForCover(const QString& path);
   void showStarted();
+  // A new engine item that brings the next tick as soon as it ends.
+  std::unique_ptr<MediaItem> createEngineItem();
   PlayOutcome cannotPlay(PlayOutcome outcome, bool continuous);
 
   void markCurrent(const QString& mark);

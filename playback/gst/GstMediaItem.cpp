@@ -20,27 +20,6 @@ namespace {
 constexpr double kMinRate = 0.5;
 constexpr double kMaxRate = 1.5;
 
-// Runs in whichever thread posts a message. Only the messages the item acts
-// on are queued; the many others (state changes, stream status, QoS ...)
-// are dropped here, so nothing piles up between ticks and draining stays cheap.
-// A handler that drops a message owns it and must release it: each message
-// holds its sender, so a dropped one kept would keep the whole pipeline alive.
-GstBusSyncReply keepWanted(GstBus*, GstMessage* message, gpointer) {
-  switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_EOS:
-    case GST_MESSAGE_ERROR:
-    case GST_MESSAGE_ASYNC_DONE:  // awaited by renderFile
-    case GST_MESSAGE_DURATION_CHANGED:
-    case GST_MESSAGE_LATENCY:
-    case GST_MESSAGE_CLOCK_LOST:
-    case GST_MESSAGE_TAG:  // what the item holds: title, artist, album, picture
-      return GST_BUS_PASS;
-    default:
-      gst_message_unref(message);
-      return GST_BUS_DROP;
-  }
-}
-
 QString errorText(GstMessage* message) {
   GError* error = nullptr;
   gchar* debug = nullptr;
@@ -75,6 +54,31 @@ double toSeconds(gint64 nanoseconds) {
 
 }  // namespace
 
+// Only the messages the item acts on are queued; the many others (state
+// changes, stream status, QoS ...) are dropped here, so nothing piles up
+// between ticks and draining stays cheap. A handler that drops a message owns
+// it and must release it: each message holds its sender, so a dropped one
+// kept would keep the whole pipeline alive.
+GstBusSyncReply GstMediaItem::filterBusMessage(GstBus*, GstMessage* message, gpointer item) {
+  switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_EOS:
+    case GST_MESSAGE_ERROR: {
+      const auto& notify = static_cast<GstMediaItem*>(item)->m_endNotifier;
+      if (notify) notify();
+      return GST_BUS_PASS;
+    }
+    case GST_MESSAGE_ASYNC_DONE:  // awaited by renderFile
+    case GST_MESSAGE_DURATION_CHANGED:
+    case GST_MESSAGE_LATENCY:
+    case GST_MESSAGE_CLOCK_LOST:
+    case GST_MESSAGE_TAG:  // what the item holds: title, artist, album, picture
+      return GST_BUS_PASS;
+    default:
+      gst_message_unref(message);
+      return GST_BUS_DROP;
+  }
+}
+
 std::unique_ptr<GstMediaItem> GstMediaItem::create(std::shared_ptr<const OutputLevels> levels,
                                                    std::chrono::milliseconds prerollLimit) {
   GstElement* playbin = MakePlaybin(std::move(levels));
@@ -88,7 +92,7 @@ GstMediaItem::GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerol
       m_positionQuery(gst_query_new_position(GST_FORMAT_TIME)),
       m_durationQuery(gst_query_new_duration(GST_FORMAT_TIME)),
       m_prerollLimit(prerollLimit) {
-  gst_bus_set_sync_handler(m_bus, keepWanted, nullptr, nullptr);
+  gst_bus_set_sync_handler(m_bus, filterBusMessage, this, nullptr);
 }
 
 GstMediaItem::~GstMediaItem() {
@@ -231,6 +235,10 @@ bool GstMediaItem::hasEnded() {
 bool GstMediaItem::wasRefused() {
   drainBus();
   return m_refused;
+}
+
+void GstMediaItem::setEndNotifier(std::function<void()> notify) {
+  m_endNotifier = std::move(notify);
 }
 
 MediaTags GstMediaItem::tags() {

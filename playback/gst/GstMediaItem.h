@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace kd {
@@ -34,9 +35,13 @@ class GstMediaItem final : public MediaItem {
   bool hasEnded() override;
   bool wasRefused() override;
   MediaTags tags() override;
+  void setEndNotifier(std::function<void()> notify) override;
 
  private:
   GstMediaItem(GstElement* playbin, std::chrono::milliseconds prerollLimit);
+
+  // Runs in whichever thread posts a message.
+  static GstBusSyncReply filterBusMessage(GstBus* bus, GstMessage* message, gpointer item);
 
   bool waitForPreroll();
   void drainBus();
@@ -50,6 +55,8 @@ class GstMediaItem final : public MediaItem {
   GstQuery* m_positionQuery;
   GstQuery* m_durationQuery;
   std::chrono::milliseconds m_prerollLimit;
+  // Read by streaming threads; set before any of them runs.
+  std::function<void()> m_endNotifier;
 
   QString m_uri;
   double m_lastPosition = 0.0;

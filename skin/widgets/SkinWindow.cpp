@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/WindowPlacement.h"
 #include "scheduler/ClockTexts.h"
@@ -320,6 +321,12 @@ void SkinWindow::redrawDisplays() {
 void SkinWindow::showLights(const LightStates& lights) {
   m_lightStates = lights;
   for (int n = 1; n <= kSkinLightCount; ++n) m_lights[n]->setVisible(lights[size_t(n)]);
+}
+
+int SkinWindow::knobTravel(int index) const {
+  if (index < 1 || index > kSkinSliderCount || !m_knobs[index]->isVisibleTo(this)) return 0;
+  const SliderDef& def = m_sliderDefs[index];
+  return std::abs(IsHorizontalSlider(def) ? def.W : def.H);
 }
 
 void SkinWindow::placeKnob(int index, float value) {

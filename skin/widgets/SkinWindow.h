@@ -117,6 +117,8 @@ class SkinWindow : public QWidget, public SkinView, public SkinCoverSink {
   void showLights(const LightStates& lights) override;
   void placeKnob(int index, float value) override;
   void setKnobShown(int index, bool shown) override;
+  // The pixels knob `index` moves over while it shows; 0 while it is hidden.
+  int knobTravel(int index) const;
   void setDisplayRedraw(std::function<void()> redraw) override {
     m_displayRedraw = std::move(redraw);
   }

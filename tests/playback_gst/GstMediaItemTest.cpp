@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 namespace kd {
 namespace {
 
@@ -24,12 +26,14 @@ class GstItemTest : public ::testing::Test {
     std::unique_ptr<MediaItem> item = m_engine.createItem();
     EXPECT_NE(item, nullptr);
     if (!item) return nullptr;
+    item->setEndNotifier([this] { ++m_endsNotified; });
     EXPECT_TRUE(item->renderFile(path)) << path.toStdString();
     EXPECT_FALSE(item->wasRefused());
     return item;
   }
 
   GstMediaEngine m_engine;
+  std::atomic<int> m_endsNotified{0};
 };
 
 TEST_F(GstItemTest, EachFormatKnowsItsLengthOnceRenderedAndPlays) {
@@ -183,7 +187,10 @@ TEST_F(GstItemTest, TheEndIsReportedAndASeekAfterItPlaysAgain) {
   ASSERT_NE(item, nullptr);
   item->setCurrentPosition(0.0);
   item->run();
-  ASSERT_TRUE(WaitUntil([&] { return item->hasEnded(); }));
+  EXPECT_EQ(m_endsNotified, 0);
+  // The player hears of the end without asking.
+  ASSERT_TRUE(WaitUntil([&] { return m_endsNotified > 0; }));
+  EXPECT_TRUE(item->hasEnded());
   EXPECT_FALSE(item->wasRefused());
   // The end counts as the whole length, so a caller comparing the two ends too.
   EXPECT_GE(item->currentPosition(), item->duration());
