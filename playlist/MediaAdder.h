@@ -15,12 +15,6 @@
 
 namespace kd {
 
-class Dialogs;
-class FolderScanner;
-class IniStore;
-class Playlist;
-struct Settings;
-
 class MediaAdder {
  public:
   static constexpr const char* kOpenTitle = "打开播放文件";

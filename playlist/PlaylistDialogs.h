@@ -13,12 +13,6 @@
 
 namespace kd {
 
-class Dialogs;
-class FolderScanner;
-class IniStore;
-class Playlist;
-struct Settings;
-
 class PlaylistDialogs {
  public:
   static constexpr const char* kLoadTitle = "载入播放列表";

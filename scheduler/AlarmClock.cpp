@@ -1,6 +1,5 @@
 #include "scheduler/AlarmClock.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -9,10 +8,8 @@
 #include "core/Settings.h"
 #include "playback/PlayerModel.h"
 #include "playlist/Playlist.h"
-#include "scheduler/ClockFace.h"
-#include "scheduler/ClockTexts.h"
+#include "scheduler/TimeKeys.h"
 #include "scheduler/WallClock.h"
-#include "util/TextForms.h"
 
 namespace kd {
 
@@ -45,9 +42,6 @@ AlarmClock::AlarmClock(Settings& settings, const WallClock& clock, ClockFace& fa
       m_commands(commands),
       m_model(model),
       m_playlist(playlist) {
-  const QLocale locale = QLocale::system();
-  m_am = locale.amText();
-  m_pm = locale.pmText();
   m_timer.setSingleShot(true);
   connect(&m_timer, &QTimer::timeout, this, [this] {
     tick();
@@ -61,17 +55,11 @@ AlarmClock::AlarmClock(Settings& settings, const WallClock& clock, ClockFace& fa
   noteVolume(model.volume());
 }
 
-void AlarmClock::setAmPmTexts(const QString& am, const QString& pm) {
-  m_am = am;
-  m_pm = pm;
-}
-
 void AlarmClock::start() {
   const QDateTime now = m_clock.now();
   m_lastMinute = MinuteIndex(now);
-  m_face.showClockText(ClockLabelText(now.time(), m_settings.TimeFmt, m_am, m_pm));
-  m_face.redrawClock();
-  showDayTexts(now.date());
+  m_face.showClock(now.time(), m_settings.TimeFmt);
+  showDate(now.date());
   tick();
   rearm();
 }
@@ -87,7 +75,7 @@ int AlarmClock::nextWakeMs() const {
   const int64_t intoMinute = m_clock.now().toMSecsSinceEpoch() % kMsPerMinute;
   int64_t wait =
       kMsPerMinute - (intoMinute < 0 ? intoMinute + kMsPerMinute : intoMinute) + kPastTheMinuteMs;
-  if (titleScrolls() || sleepTextPending()) wait = std::min<int64_t>(wait, kTickMs);
+  if (titleScrolls() || sleepTimerPending()) wait = std::min<int64_t>(wait, kTickMs);
   if (m_fade) wait = std::min<int64_t>(wait, kFadeStepMs);
   return static_cast<int>(wait);
 }
@@ -104,12 +92,12 @@ void AlarmClock::tick() {
     m_lastMinute = minute;
     minuteJobs(now, passed);
   } else {
-    showPendingSleepText();
+    showPendingSleepTimer();
   }
 }
 
 void AlarmClock::settingsChanged() {
-  showPendingSleepText();
+  showPendingSleepTimer();
   if (m_timer.isActive()) rearm();
 }
 
@@ -133,65 +121,63 @@ bool AlarmClock::sleepArmed() const {
   return m_settings.Auto == 1 && m_settings.Snooze == 1;
 }
 
-bool AlarmClock::sleepTextPending() const {
-  if (!sleepArmed()) return m_sleepText != QString();
+bool AlarmClock::sleepTimerPending() const {
+  if (!sleepArmed()) return m_sleepShown != SleepTimerState::off();
   return m_sleepCount < 0;
 }
 
-QString AlarmClock::sleepCountText() const {
-  if (m_settings.SnoozeMode != 0) return m_settings.SnoozeTime;
-  return ZeroPadded(std::max(m_sleepCount, 0), 2);
+SleepTimerState AlarmClock::sleepTimerState() const {
+  if (m_settings.SnoozeMode != 0) return SleepTimerState::daily(m_settings.SnoozeTime);
+  return SleepTimerState::countdown(std::max(m_sleepCount, 0));
 }
 
-void AlarmClock::showSleepText(const QString& text) {
-  if (m_sleepText == text) return;
-  m_sleepText = text;
-  m_face.showSleepText(text);
+void AlarmClock::showSleepTimer(const SleepTimerState& timer) {
+  if (m_sleepShown == timer) return;
+  m_sleepShown = timer;
+  m_face.showSleepTimer(timer);
 }
 
-void AlarmClock::showPendingSleepText() {
+void AlarmClock::showPendingSleepTimer() {
   if (!sleepArmed()) {
-    showSleepText(QString());
+    showSleepTimer(SleepTimerState::off());
   } else if (m_sleepCount < 0) {
     m_sleepCount = -m_sleepCount;
-    showSleepText(sleepCountText());
+    showSleepTimer(sleepTimerState());
   }
 }
 
-void AlarmClock::showDayTexts(QDate date) {
-  const DayTexts day = MakeDayTexts(date);
-  m_dayTextsDate = date;
-  m_dayLetter = day.dayLetter;
-  m_face.showDate(day);
+void AlarmClock::showDate(QDate date) {
+  m_shownDate = date;
+  m_dayLetter = DayLetter(date);
+  m_face.showDate(date);
 }
 
 void AlarmClock::minuteJobs(const QDateTime& now, int64_t minutesPassed) {
-  m_face.showClockText(ClockLabelText(now.time(), m_settings.TimeFmt, m_am, m_pm));
-  m_face.redrawClock();
-  if (now.date() != m_dayTextsDate) showDayTexts(now.date());
+  m_face.showClock(now.time(), m_settings.TimeFmt);
+  if (now.date() != m_shownDate) showDate(now.date());
   if (m_settings.Auto != 1) {
-    showSleepText(QString());
+    showSleepTimer(SleepTimerState::off());
     return;
   }
   const QString hourMinute = HourMinute(now.time());
   if (m_settings.Snooze == 1) {
     sleepStep(hourMinute, minutesPassed);
   } else {
-    showSleepText(QString());
+    showSleepTimer(SleepTimerState::off());
   }
   onOffStep(hourMinute);
 }
 
 void AlarmClock::sleepStep(const QString& hourMinute, int64_t minutesPassed) {
   if (m_settings.SnoozeMode != 0) {
-    showSleepText(m_settings.SnoozeTime);
+    showSleepTimer(SleepTimerState::daily(m_settings.SnoozeTime));
     if (hourMinute == m_settings.SnoozeTime) fire();
     return;
   }
   // A count just set is taken as it was chosen, not as a request.
   const int64_t left = std::abs(int64_t{m_sleepCount}) - minutesPassed;
   m_sleepCount = static_cast<int>(std::max<int64_t>(left, 0));
-  showSleepText(sleepCountText());
+  showSleepTimer(sleepTimerState());
   if (m_sleepCount < 1) {
     fire();
     m_settings.Snooze = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The main window's alarm clock: it keeps the clock texts and the scrolling
-// title moving, runs the sleep timer (after a number of minutes, or daily at
+// The main window's alarm clock: it keeps the clock, the date and the
+// scrolling title moving, runs the sleep timer (after a number of minutes, or daily at
 // a time of day) and the weekly on/off list, and drives the player through
 // the command executor when one of them fires.
 //
@@ -18,11 +18,11 @@
 #include <optional>
 #include <vector>
 
+#include "scheduler/ClockFace.h"
 #include "scheduler/OnOffList.h"
 
 namespace kd {
 
-class ClockFace;
 class CommandExecutor;
 class PlayerModel;
 class Playlist;
@@ -45,7 +45,7 @@ class AlarmClock : public QObject {
   AlarmClock(Settings& settings, const WallClock& clock, ClockFace& face, CommandExecutor& commands,
              const PlayerModel& model, const Playlist& playlist, QObject* parent = nullptr);
 
-  // Shows the clock and day texts and starts waking.
+  // Shows the clock and the date and starts waking.
   void start();
   // One wake's jobs; start() has the timer call it.
   void tick();
@@ -65,9 +65,6 @@ class AlarmClock : public QObject {
   const QStringList& onOffList() const { return m_onOffList; }
   void setOnOffList(const QStringList& entries);
 
-  // The 12-hour clock's designators (the system's by default).
-  void setAmPmTexts(const QString& am, const QString& pm);
-
  private:
   struct Fade {
     int64_t startMs = 0;
@@ -79,12 +76,12 @@ class AlarmClock : public QObject {
   void minuteJobs(const QDateTime& now, int64_t minutesPassed);
   void sleepStep(const QString& hourMinute, int64_t minutesPassed);
   void onOffStep(const QString& hourMinute);
-  void showDayTexts(QDate date);
-  void showSleepText(const QString& text);
-  void showPendingSleepText();
+  void showDate(QDate date);
+  void showSleepTimer(const SleepTimerState& timer);
+  void showPendingSleepTimer();
   bool sleepArmed() const;
-  bool sleepTextPending() const;
-  QString sleepCountText() const;
+  bool sleepTimerPending() const;
+  SleepTimerState sleepTimerState() const;
   bool titleScrolls() const;
 
   void fire();
@@ -102,16 +99,14 @@ class AlarmClock : public QObject {
   QTimer m_timer;
 
   int64_t m_lastMinute = 0;  // minutes since the epoch of the last minute jobs
-  QDate m_dayTextsDate;
+  QDate m_shownDate;
   QChar m_dayLetter;
   int m_sleepCount = -kDefaultSleepMinutes;
-  std::optional<QString> m_sleepText;  // as last shown; nullopt before the first
+  std::optional<SleepTimerState> m_sleepShown;  // nullopt before the first
   QStringList m_onOffList;
   std::vector<OnOffEntry> m_onOffEntries;
   std::optional<Fade> m_fade;
   int m_lastAudiblePercent = kFallbackAlarmPercent;
-  QString m_am;
-  QString m_pm;
 };
 
 }  // namespace kd

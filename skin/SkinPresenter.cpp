@@ -1,11 +1,13 @@
 #include "skin/SkinPresenter.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 #include "playback/Balance.h"
 #include "playback/PlayerModel.h"
 #include "playlist/Playlist.h"
+#include "skin/ClockLabelTexts.h"
 #include "skin/SkinView.h"
 #include "util/Numbers.h"
 #include "util/TextForms.h"
@@ -35,7 +37,12 @@ QString rateText(float rateValue) {
 
 SkinPresenter::SkinPresenter(const PlayerModel& model, const Playlist& playlist, SkinView& view,
                              QObject* parent)
-    : QObject(parent), m_model(model), m_playlist(playlist), m_view(view) {
+    : QObject(parent),
+      m_model(model),
+      m_playlist(playlist),
+      m_view(view),
+      m_am(QLocale::system().amText()),
+      m_pm(QLocale::system().pmText()) {
   connect(&model, &PlayerModel::statusChanged, this, &SkinPresenter::showStatus);
   connect(&model, &PlayerModel::itemChanged, this, &SkinPresenter::showItem);
   connect(&model, &PlayerModel::itemStarted, this, [this] {
@@ -238,21 +245,24 @@ void SkinPresenter::showTrackNumber() {
   m_view.drawDisplay(kDisplayTrack, static_cast<double>(entry));
 }
 
-void SkinPresenter::showClockText(const QString& text) {
-  m_view.setLabelText(kLabelClock, text);
+void SkinPresenter::setAmPmTexts(const QString& am, const QString& pm) {
+  m_am = am;
+  m_pm = pm;
 }
 
-void SkinPresenter::redrawClock() {
+void SkinPresenter::showClock(QTime now, int16_t timeFmt) {
+  m_view.setLabelText(kLabelClock, ClockLabelText(now, timeFmt, m_am, m_pm));
+  // The clock display reads the time by itself.
   m_view.drawDisplay(kDisplayClock, 0.0);
 }
 
-void SkinPresenter::showSleepText(const QString& text) {
-  m_view.setLabelText(kLabelSnooze, text);
+void SkinPresenter::showSleepTimer(const SleepTimerState& timer) {
+  m_view.setLabelText(kLabelSnooze, SleepLabelText(timer));
 }
 
-void SkinPresenter::showDate(const DayTexts& day) {
-  m_view.setLabelText(kLabelLongDate, day.longDate);
-  m_view.setLabelText(kLabelDayName, day.dayName);
+void SkinPresenter::showDate(QDate date) {
+  m_view.setLabelText(kLabelLongDate, LongDateText(date));
+  m_view.setLabelText(kLabelDayName, DayNameText(date));
 }
 
 bool SkinPresenter::titleScrolls() const {

@@ -2,7 +2,8 @@
 // Shows the player on a skin: the one place that knows which label, display,
 // light and knob shows what, and in which text form ("0:00", " 128", "44",
 // "jstereo", "Centre", "75%", "-1:05" ...). It watches the player model and
-// the playlist and writes only what changed.
+// the playlist and writes only what changed; the alarm clock tells it the
+// time, the sleep timer and the day.
 
 #include <QObject>
 #include <QString>
@@ -27,12 +28,14 @@ class SkinPresenter : public QObject, public ClockFace {
   // plays (after a skin load or when the window shows).
   void redrawDisplays();
 
+  // The 12-hour clock's designators (the system's by default).
+  void setAmPmTexts(const QString& am, const QString& pm);
+
   // ClockFace: the clock label and display, the sleep timer's label, the
   // long date and day name, the scrolling title.
-  void showClockText(const QString& text) override;
-  void redrawClock() override;
-  void showSleepText(const QString& text) override;
-  void showDate(const DayTexts& day) override;
+  void showClock(QTime now, int16_t timeFmt) override;
+  void showSleepTimer(const SleepTimerState& timer) override;
+  void showDate(QDate date) override;
   bool titleScrolls() const override;
   void stepTitle() override;
 
@@ -59,6 +62,8 @@ class SkinPresenter : public QObject, public ClockFace {
   int32_t m_timeSeconds = -1;
   bool m_timeCountsDown = false;
   bool m_timeShown = false;
+  QString m_am;
+  QString m_pm;
 };
 
 }  // namespace kd

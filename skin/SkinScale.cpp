@@ -1,6 +1,8 @@
 #include "skin/SkinScale.h"
 
 #include <QTransform>
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace kd {
@@ -19,39 +21,55 @@ bool FitsInt16(qint64 value, int factor) {
          scaled <= std::numeric_limits<int16_t>::max();
 }
 
-bool SliderFits(const SliderDef& d, int factor) {
-  for (const int16_t v : {d.X, d.Y, d.W, d.H, d.SX, d.SY, d.KW, d.KH}) {
-    if (!FitsInt16(v, factor)) return false;
-  }
-  return true;
-}
+// The 16-bit lengths of the slider and display records: each is multiplied
+// by the factor and must stay in range. A slider's KnobPos is scaled too but
+// not checked: a load resets it.
+constexpr std::array kSliderLengths{&SliderDef::X,  &SliderDef::Y,  &SliderDef::W,  &SliderDef::H,
+                                    &SliderDef::SX, &SliderDef::SY, &SliderDef::KW, &SliderDef::KH};
+constexpr std::array kDisplayLengths{&DisplayDef::SrcX,        &DisplayDef::SrcY,
+                                     &DisplayDef::CellWidth,   &DisplayDef::CellHeight,
+                                     &DisplayDef::NarrowWidth, &DisplayDef::Spacing};
 
-bool DisplayFits(const DisplayDef& d, int factor) {
-  for (const int16_t v : {d.SrcX, d.SrcY, d.CellWidth, d.CellHeight, d.NarrowWidth, d.Spacing}) {
-    if (!FitsInt16(v, factor)) return false;
-  }
-  return true;
+template <typename Def, size_t N>
+bool LengthsFit(const Def& def, const std::array<int16_t Def::*, N>& lengths, int factor) {
+  return std::all_of(lengths.begin(), lengths.end(),
+                     [&](int16_t Def::*length) { return FitsInt16(def.*length, factor); });
 }
 
 int16_t Times(int16_t value, int factor) {
   return static_cast<int16_t>(value * factor);
 }
 
+template <typename Def, size_t N>
+void ScaleLengths(Def& def, const std::array<int16_t Def::*, N>& lengths, int factor) {
+  for (int16_t Def::*length : lengths) def.*length = Times(def.*length, factor);
+}
+
 QRect Times(const QRect& rect, int factor) {
   return {rect.topLeft() * factor, rect.size() * factor};
 }
 
-void ScaleSlider(SkinSlider& slider, int f) {
-  SliderDef& d = slider.def;
-  d.X = Times(d.X, f);
-  d.Y = Times(d.Y, f);
-  d.W = Times(d.W, f);
-  d.H = Times(d.H, f);
-  d.SX = Times(d.SX, f);
-  d.SY = Times(d.SY, f);
-  d.KW = Times(d.KW, f);
-  d.KH = Times(d.KH, f);
-  d.KnobPos = Times(d.KnobPos, f);
+// One overload for each kind of element: it multiplies the element's places,
+// sizes, picture points and font size.
+void Scale(SkinButton& button, int f) {
+  button.rect = Times(button.rect, f);
+  button.press *= f;
+  button.pressWhenOn *= f;
+}
+
+void Scale(SkinLabel& label, int f) {
+  label.rect = Times(label.rect, f);
+  label.pointSize *= f;
+}
+
+void Scale(SkinDisplay& display, int f) {
+  ScaleLengths(display.def, kDisplayLengths, f);
+  display.anchor = Times(display.anchor, f);
+}
+
+void Scale(SkinSlider& slider, int f) {
+  ScaleLengths(slider.def, kSliderLengths, f);
+  slider.def.KnobPos = Times(slider.def.KnobPos, f);
   slider.knob = ScaleImageSharp(slider.knob, f);
   if (slider.frames) {
     slider.frames->place = Times(slider.frames->place, f);
@@ -60,45 +78,38 @@ void ScaleSlider(SkinSlider& slider, int f) {
   }
 }
 
-void ScaleDisplay(SkinDisplay& display, int f) {
-  DisplayDef& d = display.def;
-  d.SrcX = Times(d.SrcX, f);
-  d.SrcY = Times(d.SrcY, f);
-  d.CellWidth = Times(d.CellWidth, f);
-  d.CellHeight = Times(d.CellHeight, f);
-  d.NarrowWidth = Times(d.NarrowWidth, f);
-  d.Spacing = Times(d.Spacing, f);
-  display.anchor = Times(display.anchor, f);
+void Scale(SkinLight& light, int f) {
+  light.rect = Times(light.rect, f);
+  if (light.sprite) *light.sprite *= f;
+}
+
+void Scale(SkinPlaylistBox& box, int f) {
+  box.rect = Times(box.rect, f);
+  box.pointSize *= f;
+}
+
+void Scale(SkinCover& cover, int f) {
+  cover.rect = Times(cover.rect, f);
+}
+
+template <typename Element>
+void Scale(std::optional<Element>& element, int f) {
+  if (element) Scale(*element, f);
+}
+
+template <typename Element, size_t N>
+void Scale(std::array<std::optional<Element>, N>& pool, int f) {
+  for (std::optional<Element>& element : pool) Scale(element, f);
 }
 
 void ScaleElements(SkinDocument& doc, int f) {
-  for (auto& button : doc.buttons) {
-    if (!button) continue;
-    button->rect = Times(button->rect, f);
-    button->press *= f;
-    button->pressWhenOn *= f;
-  }
-  for (auto& label : doc.labels) {
-    if (!label) continue;
-    label->rect = Times(label->rect, f);
-    label->pointSize *= f;
-  }
-  for (auto& display : doc.displays) {
-    if (display) ScaleDisplay(*display, f);
-  }
-  for (auto& slider : doc.sliders) {
-    if (slider) ScaleSlider(*slider, f);
-  }
-  for (auto& light : doc.lights) {
-    if (!light) continue;
-    light->rect = Times(light->rect, f);
-    if (light->sprite) *light->sprite *= f;
-  }
-  if (doc.playlistBox) {
-    doc.playlistBox->rect = Times(doc.playlistBox->rect, f);
-    doc.playlistBox->pointSize *= f;
-  }
-  if (doc.cover) doc.cover->rect = Times(doc.cover->rect, f);
+  Scale(doc.buttons, f);
+  Scale(doc.labels, f);
+  Scale(doc.displays, f);
+  Scale(doc.sliders, f);
+  Scale(doc.lights, f);
+  Scale(doc.playlistBox, f);
+  Scale(doc.cover, f);
 }
 
 }  // namespace
@@ -126,11 +137,12 @@ bool CanScaleSkinDocument(const SkinDocument& doc, int factor) {
   if (factor < 2) return false;
   if (!ImageFits(doc.mainBitmap, factor) || !ImageFits(doc.resourceBitmap, factor)) return false;
   for (const auto& slider : doc.sliders) {
-    if (slider && (!SliderFits(slider->def, factor) || !ImageFits(slider->knob, factor)))
+    if (slider &&
+        (!LengthsFit(slider->def, kSliderLengths, factor) || !ImageFits(slider->knob, factor)))
       return false;
   }
   for (const auto& display : doc.displays) {
-    if (display && !DisplayFits(display->def, factor)) return false;
+    if (display && !LengthsFit(display->def, kDisplayLengths, factor)) return false;
   }
   return true;
 }

@@ -80,11 +80,7 @@ inline constexpr Sprite kIdleStrip{File::PlayPaus, 27, 0, 2, 9};
 inline constexpr Sprite kPausedMark{File::PlayPaus, 9, 0, 9, 9};
 inline constexpr Sprite kStoppedMark{File::PlayPaus, 18, 0, 9, 9};
 
-// Shuffle and repeat (shufrep.bmp).
-inline constexpr Sprite kRepeatOff{File::ShufRep, 0, 0, 28, 15};
-inline constexpr Sprite kRepeatOn{File::ShufRep, 0, 30, 28, 15};
-inline constexpr Sprite kShuffleOff{File::ShufRep, 28, 0, 47, 15};
-inline constexpr Sprite kShuffleOn{File::ShufRep, 28, 30, 47, 15};
+// The equaliser and playlist switches (shufrep.bmp, below shuffle and repeat).
 inline constexpr Sprite kEqOff{File::ShufRep, 0, 61, 23, 12};
 inline constexpr Sprite kPlaylistOn{File::ShufRep, 23, 73, 23, 12};
 inline constexpr QPoint kEqAt{219, 58};

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "core/WindowPlacement.h"
-#include "scheduler/ClockTexts.h"
 #include "skin/BlockCopy.h"
+#include "skin/ClockLabelTexts.h"
 #include "skin/widgets/ButtonZone.h"
 #include "skin/widgets/CoverImage.h"
 #include "skin/widgets/DisplayAnchor.h"

@@ -6,10 +6,10 @@ import signal
 import unittest
 
 import classicskin
-import e2e_player
+from playerharness import PlayerSession
 
 
-class ClassicSkinTest(e2e_player.PlayerTest):
+class ClassicSkinTest(PlayerSession):
     def test_classic_archive_plays_from_its_play_button(self):
         skin = classicskin.write_wsz(self.home / "Classic.wsz")
         playlist = "\r\n".join(str(self.music / n) for n in ("one.wav", "two.wav"))
@@ -34,14 +34,6 @@ class ClassicSkinTest(e2e_player.PlayerTest):
         self.assertEqual(p.wait_exit(), 0, p.read_log())
         self.assertEqual(p.setting("Skin"), str(skin))
         self.assertEqual(p.playlist_lines(), [str(self.music / "one.wav")])
-
-
-def load_tests(loader, tests, pattern):
-    # Only this file's scenarios, not the ones it inherits from the player tests.
-    return unittest.TestSuite([
-        ClassicSkinTest("test_classic_archive_plays_from_its_play_button"),
-        ClassicSkinTest("test_an_archive_on_the_command_line_becomes_the_skin"),
-    ])
 
 
 if __name__ == "__main__":

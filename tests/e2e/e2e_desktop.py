@@ -6,48 +6,20 @@ valid menu entry and description and finds its skin from any folder."""
 import os
 import shutil
 import subprocess
-import tempfile
 import time
 import unittest
-from pathlib import Path
 
-import e2e_player as base
+from playerharness import PROGRAM, Player, PlayerSession
 
 SERVICE = "org.mpris.MediaPlayer2.kavorodeck"
 OBJECT = "/org/mpris/MediaPlayer2"
 PLAYER = "org.mpris.MediaPlayer2.Player"
 
 
-class DesktopTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = base.Xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
-    def setUp(self):
-        self.home = Path(tempfile.mkdtemp(prefix="kd-desktop-"))
-        self.addCleanup(shutil.rmtree, self.home, True)
-        self.skin = base.testskin.write_skin(self.home / "skins")
-        self.music = self.home / "music"
-        self.music.mkdir()
-        for name in ("one.wav", "two.wav", "three.wav"):
-            (self.music / name).write_bytes(base.wav_bytes())
-        self.bus = base.SessionBus(dict(os.environ, DISPLAY=self.xvfb.display))
-        self.addCleanup(self.bus.stop)
-        self.player = None
-
-    def tearDown(self):
-        if self.player and self.player.proc.poll() is None:
-            self.player.proc.kill()
-            self.player.proc.wait(10)
-
+class DesktopTest(PlayerSession):
     def start(self, args=(), **kwargs):
-        kwargs.setdefault("settings", {"Skin": str(self.skin)})
-        self.player = base.Player(self, self.xvfb.display, self.home, self.bus.address,
-                                  args=[str(a) for a in args], **kwargs)
+        kwargs.setdefault("settings", self.skin_settings())
+        super().start(args=[str(a) for a in args], **kwargs)
         self.wait_for(lambda: self.playerctl("status").returncode == 0)
         return self.player
 
@@ -66,14 +38,6 @@ class DesktopTest(unittest.TestCase):
     def call(self, member, *args, interface=PLAYER):
         return self.run_client("gdbus", "call", "--session", "--dest", SERVICE, "--object-path",
                                OBJECT, "--method", f"{interface}.{member}", *args)
-
-    def wait_for(self, condition, timeout=15.0):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if condition():
-                return True
-            time.sleep(0.1)
-        return condition()
 
     def quit_and_read_playlist(self):
         self.read("--no-messages", "status")
@@ -132,7 +96,7 @@ class DesktopTest(unittest.TestCase):
         # Relative paths are the second start's own; the first of them plays
         # because the player is stopped.
         started = time.monotonic()
-        second = self.run_client(base.PROGRAM, "two.wav", "three.wav", cwd=self.music)
+        second = self.run_client(PROGRAM, "two.wav", "three.wav", cwd=self.music)
         self.assertEqual(second.returncode, 0, second.stderr)
         self.assertLess(time.monotonic() - started, 10)
         self.assertTrue(self.wait_for(lambda: self.read("metadata", "xesam:title") == "two"))
@@ -140,17 +104,17 @@ class DesktopTest(unittest.TestCase):
 
         # A path that does not exist is named on stderr and never added; no
         # arguments bring the window forward.
-        missing = self.run_client(base.PROGRAM, str(self.music / "gone.wav"))
+        missing = self.run_client(PROGRAM, str(self.music / "gone.wav"))
         self.assertEqual(missing.returncode, 1)
         self.assertIn("gone.wav", missing.stderr)
-        self.assertEqual(self.run_client(base.PROGRAM).returncode, 0)
-        unknown = self.run_client(base.PROGRAM, "--shuffle-everything")
+        self.assertEqual(self.run_client(PROGRAM).returncode, 0)
+        unknown = self.run_client(PROGRAM, "--shuffle-everything")
         self.assertEqual((unknown.returncode, unknown.stdout), (2, ""))
         self.assertIn("unknown option", unknown.stderr)
 
         # Ten thousand arguments: taken in order while the player plays on.
         many = [str(self.music / "three.wav")] * 10000
-        bulk = self.run_client(base.PROGRAM, *many, timeout=60)
+        bulk = self.run_client(PROGRAM, *many, timeout=60)
         self.assertEqual(bulk.returncode, 0, bulk.stderr)
         self.assertEqual(self.read("metadata", "xesam:title"), "two")
         lines = self.quit_and_read_playlist()
@@ -201,40 +165,23 @@ class DesktopTest(unittest.TestCase):
         self.assertEqual(self.quit_and_read_playlist(), [str(self.music / "one.wav")])
 
 
-class InstalledPrefixTest(unittest.TestCase):
+class InstalledPrefixTest(PlayerSession):
     """cmake --install into a fresh prefix; the program runs from elsewhere."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = base.Xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
     def setUp(self):
-        self.home = Path(tempfile.mkdtemp(prefix="kd-install-"))
-        self.addCleanup(shutil.rmtree, self.home, True)
+        super().setUp()
         self.prefix = self.home / "prefix"
         subprocess.run(["cmake", "--install", os.environ["KD_BUILD_DIR"], "--prefix",
                         str(self.prefix)], check=True, capture_output=True)
-        self.bus = base.SessionBus(dict(os.environ, DISPLAY=self.xvfb.display))
-        self.addCleanup(self.bus.stop)
 
     def run_program(self, program):
         """Starts `program` from a folder of its own with a fresh home; the
         window's size tells which skin it found (the default skin is not the
         empty 640x480 window of a missing skin)."""
-        saved = base.PROGRAM
-        base.PROGRAM = str(program)
         home = self.home / f"home-{program.parent.name}"
         home.mkdir()
-        os.chdir(home)
-        os.environ["XDG_CACHE_HOME"] = str(home / "cache")
-        try:
-            player = base.Player(self, self.xvfb.display, home, self.bus.address)
-        finally:
-            base.PROGRAM = saved
+        player = Player(self.xvfb.display, home, self.bus.address, program=str(program),
+                        cwd=home, env={"XDG_CACHE_HOME": str(home / "cache")})
         try:
             _, _, width, height = player.geometry()
             windows = player.windows("--onlyvisible")

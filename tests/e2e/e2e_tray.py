@@ -4,30 +4,14 @@ and brought back by a double-click, the icon's menu opens and quits, the
 preferences are changed through the accessibility bus, and the changes are
 found in the settings file after the run."""
 
-import json
-import os
 import shutil
 import subprocess
-import tempfile
 import time
 import unittest
-from pathlib import Path
 
-# The players of this file put their controls on the accessibility bus.
-os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+from playerharness import PlayerSession, have_pyatspi
 
-from e2e_player import Player, SessionBus, Xvfb  # noqa: E402
-
-HERE = Path(__file__).resolve().parent
-SYSTEM_PYTHON = "/usr/bin/python3"
 PREFS_TITLE = "Vexo 播放器V1.0  设置"
-
-
-def have_pyatspi():
-    if not os.path.exists(SYSTEM_PYTHON):
-        return False
-    return subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"],
-                          capture_output=True).returncode == 0
 
 
 class Tray:
@@ -58,58 +42,18 @@ class Tray:
 
 
 @unittest.skipUnless(shutil.which("trayer"), "trayer is not installed")
-class TrayTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = Xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
-    def setUp(self):
-        self.home = Path(tempfile.mkdtemp(prefix="kd-e2e-tray-"))
-        self.addCleanup(shutil.rmtree, self.home, ignore_errors=True)
-        self.bus = SessionBus(dict(os.environ, DISPLAY=self.xvfb.display))
-        self.addCleanup(self.bus.stop)
-        self.env = dict(os.environ, DISPLAY=self.xvfb.display,
-                        DBUS_SESSION_BUS_ADDRESS=self.bus.address)
-        self.player = None
-        self.tray = None
-
-    def tearDown(self):
-        if self.player and self.player.proc.poll() is None:
-            self.player.proc.kill()
-            self.player.proc.wait(10)
-        if self.tray:
-            self.tray.stop()
-        held = self.xvfb.describe_held()
-        if held:
-            self.xvfb.release_held()
-            self.fail(f"the test left held down in the X server: {held}")
-
+class TrayTest(PlayerSession):
     def start_tray(self):
         self.tray = Tray(self.env)
+        self.addCleanup(self.tray.stop)
 
     def start_player(self, **kwargs):
-        self.player = Player(self, self.xvfb.display, self.home, self.bus.address, **kwargs)
-        return self.player
-
-    def wait_for(self, condition, timeout=15.0):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if condition():
-                return True
-            time.sleep(0.1)
-        return condition()
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
-                              text=True).stdout
+        # The players of this file put their controls on the accessibility bus.
+        return self.start(accessible=True, **kwargs)
 
     def icon(self):
         """The docked icon: the player's window inside trayer's, or None."""
-        if not self.tray:
+        if not getattr(self, "tray", None):
             return None
         tray_window = int(self.tray.window())
         for window in self.player.windows():
@@ -154,11 +98,7 @@ class TrayTest(unittest.TestCase):
         return self.player.windows("--onlyvisible", "--name", name)
 
     def prefs(self, steps):
-        result = subprocess.run([SYSTEM_PYTHON, str(HERE / "atspi_prefs.py"),
-                                 str(self.player.proc.pid), json.dumps(steps)],
-                                env=self.player.env, capture_output=True, text=True, timeout=60)
-        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
-        return result.stdout
+        return self.player.drive(PREFS_TITLE, steps)
 
     # --- the tests -----------------------------------------------------------
 

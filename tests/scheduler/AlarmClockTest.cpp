@@ -1,27 +1,32 @@
 // The alarm clock on a clock the test moves: the sleep timer in both modes,
-// the weekly on/off list, the fade, the day texts, and how often it wakes.
+// the weekly on/off list, the fade, what the face is told, and how often it
+// wakes.
 #include "SchedulerFixture.h"
 
 namespace kd {
 namespace {
 
 using test::SchedulerTest;
+using Sleep = SleepTimerState;
 
 TEST_F(SchedulerTest, AFiveMinuteSleepSetMidMinuteCountsDownAndFiresOnTheFifthMinute) {
   settings.Snooze = 1;
   startAt(QTime(10, 2, 30));
   alarm.setSleepMinutes(5);
-  EXPECT_EQ(face.sleep, QStringLiteral("05"));
+  EXPECT_EQ(face.sleep, Sleep::countdown(5));
   runUntil(QTime(10, 3, 0, 100));
-  EXPECT_EQ(face.sleep, QStringLiteral("04"));
+  EXPECT_EQ(face.sleep, Sleep::countdown(4));
   runUntil(QTime(10, 6, 59));
   EXPECT_EQ(settings.Snooze, 1);
   runUntil(QTime(10, 7, 0, 100));
-  EXPECT_EQ(face.sleep, QStringLiteral("00"));
+  EXPECT_EQ(face.sleep, Sleep::countdown(0));
   EXPECT_EQ(settings.Snooze, 0);  // the timer disarms itself
   runFor(250);
-  EXPECT_EQ(face.sleep, QString());
-  EXPECT_EQ(face.sleepShown, (QStringList{"30", "05", "04", "03", "02", "01", "00", ""}));
+  EXPECT_EQ(face.sleep, Sleep::off());
+  EXPECT_EQ(face.sleepShown,
+            (QList<Sleep>{Sleep::countdown(30), Sleep::countdown(5), Sleep::countdown(4),
+                          Sleep::countdown(3), Sleep::countdown(2), Sleep::countdown(1),
+                          Sleep::countdown(0), Sleep::off()}));
 }
 
 TEST_F(SchedulerTest, ASleepTimerArmedAtStartUpRunsThirtyMinutesThenFadesOutAndStops) {
@@ -29,7 +34,7 @@ TEST_F(SchedulerTest, ASleepTimerArmedAtStartUpRunsThirtyMinutesThenFadesOutAndS
   settings.SnoozeHide = 1;
   playAt(0.8f);
   startAt(QTime(22, 0, 10));
-  EXPECT_EQ(face.sleep, QStringLiteral("30"));
+  EXPECT_EQ(face.sleep, Sleep::countdown(30));
   runUntil(QTime(22, 29, 59));
   EXPECT_EQ(model.status(), PlayStatus::Playing);
   EXPECT_FALSE(player.hidden);
@@ -72,7 +77,7 @@ TEST_F(SchedulerTest, WithTheSchedulerOffNothingFiresAndTheSleepLabelStaysEmpty)
   startAt(QTime(10, 0, 0));
   runUntil(QTime(10, 40));
   EXPECT_EQ(model.status(), PlayStatus::Stopped);
-  EXPECT_EQ(face.sleepShown, QStringList{QString()});
+  EXPECT_EQ(face.sleepShown, QList<Sleep>{Sleep::off()});
 }
 
 TEST_F(SchedulerTest, ATimeOfDaySleepTimerFiresEveryDayAndStaysArmed) {
@@ -81,7 +86,7 @@ TEST_F(SchedulerTest, ATimeOfDaySleepTimerFiresEveryDayAndStaysArmed) {
   settings.SnoozeTime = QStringLiteral("23:00");
   playAt(0.5f);
   startAt(QTime(22, 59, 30));
-  EXPECT_EQ(face.sleep, QStringLiteral("23:00"));
+  EXPECT_EQ(face.sleep, Sleep::daily(QStringLiteral("23:00")));
   runUntil(QTime(23, 0, 30));
   EXPECT_EQ(model.status(), PlayStatus::Stopped);
 
@@ -164,27 +169,27 @@ TEST_F(SchedulerTest, MidnightAndAJumpOfTheClockRunTheMinuteJobsOnceForTheNewMin
   settings.TimeFmt = 1;
   settings.Snooze = 1;
   startAt(QTime(23, 59, 50), QDate(2003, 3, 14));
-  EXPECT_EQ(face.longDate, QStringLiteral("Fri Mar  14, 2003"));
-  EXPECT_EQ(face.clock, QStringLiteral("23:59   "));
+  EXPECT_EQ(face.date, QDate(2003, 3, 14));
+  EXPECT_EQ(face.clockMinute(), QTime(23, 59));
+  EXPECT_EQ(face.clockTimeFmt, 1);
   runUntil(QTime(0, 0, 1));
-  EXPECT_EQ(face.longDate, QStringLiteral("Sat Mar  15, 2003"));
-  EXPECT_EQ(face.dayName, QStringLiteral("Sat"));
-  EXPECT_EQ(face.clock, QStringLiteral("00:00   "));
-  EXPECT_EQ(face.sleep, QStringLiteral("29"));
+  EXPECT_EQ(face.date, QDate(2003, 3, 15));
+  EXPECT_EQ(face.clockMinute(), QTime(0, 0));
+  EXPECT_EQ(face.sleep, Sleep::countdown(29));
 
   // Suspended for twenty minutes: the count takes off the minutes that passed.
-  const int redraws = face.clockRedraws;
+  const int shows = face.clockShows;
   clock.set(QDateTime(QDate(2003, 3, 15), QTime(0, 20, 40)));
   alarm.tick();  // the wake that was due
-  EXPECT_EQ(face.clockRedraws, redraws + 1);
-  EXPECT_EQ(face.clock, QStringLiteral("00:20   "));
-  EXPECT_EQ(face.sleep, QStringLiteral("09"));
+  EXPECT_EQ(face.clockShows, shows + 1);
+  EXPECT_EQ(face.clockMinute(), QTime(0, 20));
+  EXPECT_EQ(face.sleep, Sleep::countdown(9));
   EXPECT_EQ(settings.Snooze, 1);
 
   // Into the next day and past the end of the count.
   clock.set(QDateTime(QDate(2003, 3, 16), QTime(13, 5, 5)));
   alarm.tick();
-  EXPECT_EQ(face.longDate, QStringLiteral("Sun Mar  16, 2003"));
+  EXPECT_EQ(face.date, QDate(2003, 3, 16));
   EXPECT_EQ(settings.Snooze, 0);
 }
 

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
+#include <ostream>
 
 #include "core/Commands.h"
 #include "core/Settings.h"
@@ -16,6 +18,25 @@
 #include "scheduler/AlarmClock.h"
 #include "scheduler/ClockFace.h"
 #include "scheduler/WallClock.h"
+
+namespace kd {
+
+// How a failed comparison names a sleep timer.
+inline void PrintTo(const SleepTimerState& timer, std::ostream* out) {
+  switch (timer.mode) {
+    case SleepTimerState::Mode::Off:
+      *out << "off";
+      break;
+    case SleepTimerState::Mode::Countdown:
+      *out << timer.minutesLeft << " minutes left";
+      break;
+    case SleepTimerState::Mode::Daily:
+      *out << "daily at " << timer.firesAt.toStdString();
+      break;
+  }
+}
+
+}  // namespace kd
 
 namespace kd::test {
 
@@ -38,25 +59,28 @@ class FakeWallClock : public WallClock {
 
 class RecordingFace : public ClockFace {
  public:
-  void showClockText(const QString& text) override { clock = text; }
-  void redrawClock() override { ++clockRedraws; }
-  void showSleepText(const QString& text) override {
-    sleep = text;
-    sleepShown.append(text);
+  void showClock(QTime now, int16_t timeFmt) override {
+    clock = now;
+    clockTimeFmt = timeFmt;
+    ++clockShows;
   }
-  void showDate(const DayTexts& day) override {
-    longDate = day.longDate;
-    dayName = day.dayName;
+  void showSleepTimer(const SleepTimerState& timer) override {
+    sleep = timer;
+    sleepShown.append(timer);
   }
+  void showDate(QDate shown) override { date = shown; }
   bool titleScrolls() const override { return longTitle; }
   void stepTitle() override { ++titleSteps; }
 
-  QString clock;
-  int clockRedraws = 0;
-  QString sleep = QStringLiteral("<unset>");
-  QStringList sleepShown;
-  QString longDate;
-  QString dayName;
+  // The hour and minute the clock was told last.
+  QTime clockMinute() const { return QTime(clock.hour(), clock.minute()); }
+
+  QTime clock;
+  int16_t clockTimeFmt = -1;
+  int clockShows = 0;
+  std::optional<SleepTimerState> sleep;  // nullopt: never told
+  QList<SleepTimerState> sleepShown;
+  QDate date;
   bool longTitle = false;
   int titleSteps = 0;
 };
@@ -116,7 +140,6 @@ class SchedulerTest : public ::testing::Test {
   SchedulerTest() {
     settings.Auto = 1;
     model.setVolume(0.8f);
-    alarm.setAmPmTexts(QStringLiteral("AM"), QStringLiteral("PM"));
   }
 
   void startAt(QTime time, QDate date = QDate(2003, 3, 15)) {
