@@ -148,8 +148,10 @@ class AutosaveTest : public ::testing::Test {
 };
 
 TEST_F(AutosaveTest, AKilledPlayerRestartsAsItWasAndItsFilesAreThoseOfAShutDown) {
-  start();
-  changeEverything();
+  start(tracks);  // the command line's files replace the last run's playlist
+  ASSERT_TRUE(test::WaitUntil([this] { return !app->addsPending(); }, 10000));
+  commands().execute(Command::NextEntry);
+  commands().execute(Command::SetVolume, 40);
   ASSERT_TRUE(waitForSave(SettingsFilePath(), "OutputLevels=26214,26214"));
   ASSERT_TRUE(waitForSave(playlistFile(), "three.mp3"));
   EXPECT_TRUE(ReadAll(SettingsFilePath()).contains("LastTrack= 2"));
