@@ -209,9 +209,13 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
                           [this](int64_t ms) { m_autosaveTimer.start(static_cast<int>(ms)); },
                           [this] { m_autosaveTimer.stop(); }, [this] { return addsPending(); },
                           [this] { autosave(); }}};
-  // The last autosave failed and said so: the next failures stay quiet
-  // until a save succeeds again.
-  bool m_autosaveFailed = false;
+  // Which files the last autosave could not write (and said so): their next
+  // failures stay quiet until one of their saves succeeds again.
+  struct AutosaveFailing {
+    bool settings = false;
+    bool onOffList = false;
+    bool playlist = false;
+  } m_autosaveFailing;
   bool m_started = false;
   bool m_quitRequested = false;
   bool m_shutDownDone = false;

@@ -3,6 +3,7 @@
 // the same way while the program runs.
 #include <QDir>
 #include <QTextStream>
+#include <functional>
 
 #include "app/Application.h"
 #include "core/SettingsTable.h"
@@ -13,7 +14,8 @@ namespace kd {
 
 namespace {
 
-// Tells a message again only after a save went through in between.
+// Quiet while the same file's last save failed too: each failing file is told
+// once, and again only after one of its saves went through.
 class OnceSink : public MessageSink {
  public:
   explicit OnceSink(bool quiet) : m_quiet(quiet) {}
@@ -24,6 +26,12 @@ class OnceSink : public MessageSink {
  private:
   bool m_quiet;
 };
+
+// Runs one file's save with a sink that stays quiet while it keeps failing.
+void AutosaveFile(bool& failing, const std::function<bool(MessageSink&)>& write) {
+  OnceSink sink(failing);
+  failing = !write(sink);
+}
 
 }  // namespace
 
@@ -66,8 +74,9 @@ void Application::stateChanged() {
 }
 
 void Application::autosave() {
-  OnceSink sink(m_autosaveFailed);
-  m_autosaveFailed = !writeState(sink);
+  AutosaveFile(m_autosaveFailing.settings, [this](MessageSink& s) { return writeSettings(s); });
+  AutosaveFile(m_autosaveFailing.onOffList, [this](MessageSink& s) { return writeOnOffList(s); });
+  AutosaveFile(m_autosaveFailing.playlist, [this](MessageSink& s) { return writeLastPlaylist(s); });
 }
 
 bool Application::writeSettings(MessageSink& sink) {
@@ -101,7 +110,14 @@ bool Application::writeOnOffList(MessageSink& sink) {
 
 bool Application::writeLastPlaylist(MessageSink& sink) {
   QDir().mkpath(DataFolder());
-  return WritePL(m_playlist, DataFolder() + QStringLiteral("playlist.m3u"), &sink);
+  const QString file = DataFolder() + QStringLiteral("playlist.m3u");
+  // The playlist dialog's message names no file: the user just chose it.
+  // Here the user chose nothing, so the message says which file it is.
+  if (!WritePL(m_playlist, file, nullptr)) {
+    sink.showMessage(QStringLiteral("cannot write the playlist file ") + file);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace kd

@@ -1,6 +1,7 @@
 // The player's state on disk while it runs: a player killed at any moment
-// restarts as it was two seconds before, and full or read-only folders
-// leave the old files whole while every other file is still written.
+// restarts as it was two seconds before, and full, read-only or vanished
+// folders leave the old files whole while every other file is still written,
+// with one message naming each file that could not be.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -39,6 +40,8 @@ class StderrCapture {
     ::close(fd);
   }
   ~StderrCapture() { restore(); }
+  // What was printed so far; the capture goes on.
+  QString sofar() const { return QString::fromLocal8Bit(ReadAll(m_path)); }
   QString text() {
     restore();
     return QString::fromLocal8Bit(ReadAll(m_path));
@@ -99,12 +102,19 @@ class AutosaveTest : public ::testing::Test {
     app.reset();
     SetProgramFolderOverride(QString());
   }
-  void start() {
-    app = std::make_unique<Application>();
+  // `paths`: the command line's.
+  void start(const QStringList& paths = {}) {
+    app = std::make_unique<Application>(paths);
     app->start();
   }
   CommandExecutor& commands() { return app->commands(); }
   QString playlistFile() const { return DataFolder() + QStringLiteral("playlist.m3u"); }
+  QString onOffListFile() const { return DataFolder() + QStringLiteral("autolist.txt"); }
+  // How often stderr's `text` tells that `file` could not be written.
+  static int toldCannotWrite(const QString& text, const char* what, const QString& file) {
+    return static_cast<int>(
+        text.count(QStringLiteral("cannot write the ") + QLatin1String(what) + u' ' + file));
+  }
   // Waits until the file's bytes are `expected` (or any, when empty), as an
   // autosave leaves them.
   bool waitForSave(const QString& path, const QByteArray& contains) {
@@ -124,6 +134,11 @@ class AutosaveTest : public ::testing::Test {
     commands().execute(Command::SetVolume, 40);
   }
 
+  void writeOldDataFiles();
+  void expectDataFilesKeptAndToldOnce();
+  static constexpr const char* kOldPlaylist = "/old/song.mp3\r\n";
+  static constexpr const char* kOldOnOffList = "D 07:30 08:00 00\r\n";
+
   test::TempDir dir;
   ScopedEnv config{"XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("config"))};
   ScopedEnv data{"XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("data"))};
@@ -133,8 +148,10 @@ class AutosaveTest : public ::testing::Test {
 };
 
 TEST_F(AutosaveTest, AKilledPlayerRestartsAsItWasAndItsFilesAreThoseOfAShutDown) {
-  start();
-  changeEverything();
+  start(tracks);  // the command line's files replace the last run's playlist
+  ASSERT_TRUE(test::WaitUntil([this] { return !app->addsPending(); }, 10000));
+  commands().execute(Command::NextEntry);
+  commands().execute(Command::SetVolume, 40);
   ASSERT_TRUE(waitForSave(SettingsFilePath(), "OutputLevels=26214,26214"));
   ASSERT_TRUE(waitForSave(playlistFile(), "three.mp3"));
   EXPECT_TRUE(ReadAll(SettingsFilePath()).contains("LastTrack= 2"));
@@ -152,11 +169,16 @@ TEST_F(AutosaveTest, AKilledPlayerRestartsAsItWasAndItsFilesAreThoseOfAShutDown)
   EXPECT_EQ(ReadAll(playlistFile()), savedPlaylist);
 }
 
-TEST_F(AutosaveTest, AReadOnlyDataFolderKeepsTheOldPlaylistAndTheSettingsAreStillWritten) {
-  SmallDisk disk(dir.path() + QStringLiteral("data"));
-  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-  dir.write(QStringLiteral("data/kavorodeck/playlist.m3u"), "/old/song.mp3\r\n");
-  disk.makeReadOnly();
+// The data folder holds the last run's playlist and on/off list when it breaks.
+void AutosaveTest::writeOldDataFiles() {
+  dir.write(QStringLiteral("data/kavorodeck/playlist.m3u"), kOldPlaylist);
+  dir.write(QStringLiteral("data/kavorodeck/autolist.txt"), kOldOnOffList);
+}
+
+// Neither autosave nor the shut-down can write the data folder: both data
+// files stay whole, the settings are written all the same, and each file is
+// named on stderr once at the first failing autosave and once at the end.
+void AutosaveTest::expectDataFilesKeptAndToldOnce() {
   StderrCapture err(dir.path() + QStringLiteral("stderr.txt"));
   start();
   changeEverything();
@@ -164,19 +186,55 @@ TEST_F(AutosaveTest, AReadOnlyDataFolderKeepsTheOldPlaylistAndTheSettingsAreStil
   // A second autosave fails the same way and stays quiet.
   commands().execute(Command::SetVolume, 50);
   ASSERT_TRUE(waitForSave(SettingsFilePath(), "OutputLevels=32768,32768"));
-  EXPECT_EQ(ReadAll(playlistFile()), "/old/song.mp3\r\n");
+  EXPECT_EQ(ReadAll(playlistFile()), kOldPlaylist);
+  EXPECT_EQ(ReadAll(onOffListFile()), kOldOnOffList);
   const QString autosaved = err.text();
-  EXPECT_EQ(autosaved.count(QStringLiteral("不能编写播放列表")), 1) << autosaved.toStdString();
+  EXPECT_EQ(toldCannotWrite(autosaved, "playlist file", playlistFile()), 1)
+      << autosaved.toStdString();
+  EXPECT_EQ(toldCannotWrite(autosaved, "on/off list", onOffListFile()), 1);
 
   StderrCapture atQuit(dir.path() + QStringLiteral("stderr2.txt"));
   commands().execute(Command::SetVolume, 60);
   quit();
-  EXPECT_EQ(ReadAll(playlistFile()), "/old/song.mp3\r\n");
+  EXPECT_EQ(ReadAll(playlistFile()), kOldPlaylist);
+  EXPECT_EQ(ReadAll(onOffListFile()), kOldOnOffList);
   EXPECT_TRUE(ReadAll(SettingsFilePath()).contains("OutputLevels=39321,39321"));
-  EXPECT_EQ(atQuit.text().count(QStringLiteral("不能编写播放列表")), 1);
+  const QString told = atQuit.text();
+  EXPECT_EQ(toldCannotWrite(told, "playlist file", playlistFile()), 1) << told.toStdString();
+  EXPECT_EQ(toldCannotWrite(told, "on/off list", onOffListFile()), 1);
+  EXPECT_FALSE(told.contains(QStringLiteral("settings")));
 }
 
-TEST_F(AutosaveTest, AFullSettingsDiskKeepsTheOldSettingsAndThePlaylistIsStillWritten) {
+TEST_F(AutosaveTest, AReadOnlyDataFolderKeepsItsFilesAndTheSettingsAreStillWritten) {
+  SmallDisk disk(dir.path() + QStringLiteral("data"));
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+  writeOldDataFiles();
+  disk.makeReadOnly();
+  expectDataFilesKeptAndToldOnce();
+}
+
+TEST_F(AutosaveTest, AFullDataDiskKeepsItsFilesAndTheSettingsAreStillWritten) {
+  SmallDisk disk(dir.path() + QStringLiteral("data"));
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+  writeOldDataFiles();
+  disk.fill();
+  expectDataFilesKeptAndToldOnce();
+}
+
+TEST_F(AutosaveTest, ADataFolderDeletedWhileRunningIsMadeAgainAtTheShutDown) {
+  StderrCapture err(dir.path() + QStringLiteral("stderr.txt"));
+  start();
+  changeEverything();
+  ASSERT_TRUE(waitForSave(playlistFile(), "three.mp3"));
+  ASSERT_TRUE(QDir(DataFolder()).removeRecursively());
+  quit();
+  EXPECT_TRUE(ReadAll(playlistFile()).contains("three.mp3"));
+  EXPECT_TRUE(QFile::exists(onOffListFile()));
+  EXPECT_TRUE(ReadAll(SettingsFilePath()).contains("LastTrack= 2"));
+  EXPECT_FALSE(err.text().contains(QStringLiteral("cannot write")));
+}
+
+TEST_F(AutosaveTest, AFullSettingsDiskKeepsTheOldSettingsAndTheDataFilesAreStillWritten) {
   SmallDisk disk(dir.path() + QStringLiteral("config/kavorodeck"));
   if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
   const QByteArray old = "[config]\nStartMd= 1\nVolume=80\n";
@@ -187,11 +245,20 @@ TEST_F(AutosaveTest, AFullSettingsDiskKeepsTheOldSettingsAndThePlaylistIsStillWr
   changeEverything();
   ASSERT_TRUE(waitForSave(playlistFile(), "three.mp3"));
   EXPECT_EQ(ReadAll(SettingsFilePath()), old);
+
+  // While the settings keep failing, the data folder breaks too: that is told.
+  ASSERT_TRUE(QDir(DataFolder()).removeRecursively());
+  dir.write(QStringLiteral("data/kavorodeck"), "not a folder");
+  commands().execute(Command::SetVolume, 50);
+  EXPECT_TRUE(test::WaitUntil(
+      [&] { return toldCannotWrite(err.sofar(), "playlist file", playlistFile()) == 1; }, 5000));
   quit();
   EXPECT_EQ(ReadAll(SettingsFilePath()), old);
   const QString told = err.text();
-  // Once at autosave, once at the shut-down.
-  EXPECT_EQ(told.count(QStringLiteral("cannot write the settings file")), 2) << told.toStdString();
+  // Each once at autosave, once at the shut-down.
+  EXPECT_EQ(toldCannotWrite(told, "settings file", SettingsFilePath()), 2) << told.toStdString();
+  EXPECT_EQ(toldCannotWrite(told, "playlist file", playlistFile()), 2);
+  EXPECT_EQ(toldCannotWrite(told, "on/off list", onOffListFile()), 2);
 }
 
 TEST_F(AutosaveTest, ADataFolderThatIsAFileLosesNothingElse) {
@@ -203,7 +270,7 @@ TEST_F(AutosaveTest, ADataFolderThatIsAFileLosesNothingElse) {
   EXPECT_TRUE(ReadAll(SettingsFilePath()).contains("LastTrack= 2"));
   EXPECT_EQ(ReadAll(dir.path() + QStringLiteral("data/kavorodeck")), "not a folder");
   const QString told = err.text();
-  EXPECT_EQ(told.count(QStringLiteral("不能编写播放列表")), 1) << told.toStdString();
+  EXPECT_EQ(toldCannotWrite(told, "playlist file", playlistFile()), 1) << told.toStdString();
 }
 
 }  // namespace

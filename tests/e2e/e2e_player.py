@@ -342,25 +342,11 @@ class PlayerTest(PlayerSession):
 
 
 class StateOnDiskTest(PlayerSession):
-    """What a player that ends without its shut-down leaves: each test has
-    its own display, which one of them takes away."""
+    """What a player that ends without its shut-down leaves when its display
+    goes away: the test has a display of its own to take away. (A killed
+    player's autosaved state is tested in-process by AutosaveTest.)"""
 
     display_per_test = True
-
-    def test_a_killed_player_restarts_with_the_playlist_and_track_of_before(self):
-        tracks = [str(self.music / n) for n in ("one.wav", "two.wav", "three.wav")]
-        p = self.start(args=tracks, settings=self.skin_settings(StartMd="1"))
-        self.assertTrue(self.wait_for(lambda: p.playlist_path.exists()
-                                      and p.playlist_lines() == tracks), p.read_log())
-        p.key("b")  # the current track: 2
-        self.assertTrue(self.wait_for(lambda: p.setting("LastTrack") == " 2"))
-        p.proc.kill()
-        p.wait_exit()
-        p = self.start(settings=None)
-        p.key("q")
-        self.assertEqual(p.wait_exit(), 0, p.read_log())
-        self.assertEqual(p.playlist_lines(), tracks)
-        self.assertEqual(p.setting("LastTrack"), " 2")
 
     def test_a_broken_display_connection_still_runs_the_shut_down(self):
         p = self.start()
