@@ -9,6 +9,7 @@
 #include "skin/SkinParser.h"
 #include "skin/classic/ClassicSkinLoader.h"
 #include "util/Paths.h"
+#include "util/RegularFile.h"
 #include "util/TextCodec.h"
 
 namespace kd {
@@ -131,7 +132,7 @@ SkinDocument SkinLoader::loadSkin(const QString& rawName) const {
     bytes = m_env.readFile(fullPath, limit);
   } else {
     QFile file(fullPath);
-    if (file.open(QIODevice::ReadOnly)) bytes = file.read(limit);
+    if (file.open(QIODevice::ReadOnly)) bytes = ReadAtMost(file, limit);
   }
   return loadSkinText(bytes, fullPath);
 }

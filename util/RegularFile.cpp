@@ -1,5 +1,7 @@
 #include "util/RegularFile.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +41,21 @@ FileReadResult ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
   }
   ::close(fd);
   return result;
+}
+
+QByteArray ReadAtMost(QFile& file, qint64 limit) {
+  constexpr qint64 kChunk = 64 * 1024;
+  if (!file.isSequential()) {
+    const qint64 left = std::max<qint64>(0, file.size() - file.pos());
+    return file.read(std::min(limit, left));
+  }
+  QByteArray bytes;
+  while (bytes.size() < limit) {
+    const QByteArray chunk = file.read(std::min(kChunk, limit - bytes.size()));
+    if (chunk.isEmpty()) break;
+    bytes += chunk;
+  }
+  return bytes;
 }
 
 }  // namespace kd

@@ -3,6 +3,7 @@
 // letting what stands at the path block or swamp it.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,5 +22,10 @@ enum class FileReadResult {
 // a named pipe in its place cannot hang the caller. `bytes` is set only
 // when the result is Read.
 FileReadResult ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes);
+
+// Up to `limit` bytes from the open `file`'s position on. Unlike
+// QIODevice::read(limit), it never sets aside room for `limit` bytes when the
+// file holds fewer: a limit of a hundred megabytes costs a small file nothing.
+QByteArray ReadAtMost(QFile& file, qint64 limit);
 
 }  // namespace kd

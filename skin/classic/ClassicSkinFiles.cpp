@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "skin/classic/ClassicSprites.h"
+#include "util/RegularFile.h"
 
 namespace kd::classic {
 
@@ -115,7 +116,7 @@ SkinFiles SkinFiles::fromArchiveFile(const QString& path, const Limits& limits) 
     none.m_limits = limits;
     return none;
   }
-  return fromArchive(file.read(limits.maxArchiveBytes), limits);
+  return fromArchive(ReadAtMost(file, limits.maxArchiveBytes), limits);
 }
 
 SkinFiles SkinFiles::fromFolder(const QString& folder, const Limits& limits) {
@@ -137,7 +138,7 @@ SkinFiles SkinFiles::fromFolder(const QString& folder, const Limits& limits) {
       if (!isWanted(lower) || info.size() > limits.maxFileBytes) continue;
       QFile file(info.filePath());
       if (!file.open(QIODevice::ReadOnly)) continue;
-      files.keep(lower, file.read(limits.maxFileBytes));
+      files.keep(lower, ReadAtMost(file, limits.maxFileBytes));
     }
   }
   return files;

@@ -6,6 +6,7 @@
 #include "skin/classic/ClassicSkinBuilder.h"
 #include "skin/classic/ClassicSkinFiles.h"
 #include "util/Paths.h"
+#include "util/RegularFile.h"
 
 namespace kd::classic {
 
@@ -26,7 +27,7 @@ SkinDocument LoadSkin(const QString& fullPath, const QString& name,
       bytes = env.readFile(fullPath, limits.maxArchiveBytes + 1);
     } else {
       QFile file(fullPath);
-      if (file.open(QIODevice::ReadOnly)) bytes = file.read(limits.maxArchiveBytes + 1);
+      if (file.open(QIODevice::ReadOnly)) bytes = ReadAtMost(file, limits.maxArchiveBytes + 1);
     }
     files = SkinFiles::fromArchive(bytes, limits);
     shownName = GetFileName(fullPath);

@@ -32,3 +32,14 @@ TEST(RegularFile, AnythingButAWholeRegularFileIsUnreadableAndLeavesTheBytes) {
     EXPECT_EQ(bytes, "kept");
   }
 }
+
+TEST(RegularFile, ReadAtMostStopsAtTheLimitOrTheEndFromWhereTheFileStands) {
+  test::TempDir dir;
+  QFile file(dir.write("skin.txt", "0123456789"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(ReadAtMost(file, qint64(1) << 40), "0123456789");  // a huge limit costs nothing
+  ASSERT_TRUE(file.seek(3));
+  EXPECT_EQ(ReadAtMost(file, 4), "3456");
+  EXPECT_EQ(ReadAtMost(file, 100), "789");
+  EXPECT_EQ(ReadAtMost(file, 100), "");
+}
