@@ -18,16 +18,10 @@ namespace {
 using classic::Limits;
 using classic::SkinFiles;
 
-QImage Flat(int w, int h, QRgb colour) {
-  QImage picture(w, h, QImage::Format_RGB32);
-  picture.fill(colour);
-  return picture;
-}
-
 TEST(ClassicArchive, NamesIgnoreCaseAndFoldersAndTheLastEntryWins) {
   const SkinFiles files = SkinFiles::fromArchive(ZipBytes({
-      {"Skin/MAIN.BMP", BmpBytes(Flat(275, 116, qRgb(1, 1, 1)))},
-      {"../../outside/Main.bmp", BmpBytes(Flat(275, 116, qRgb(2, 2, 2)))},
+      {"Skin/MAIN.BMP", BmpBytes(FilledImage(275, 116, qRgb(1, 1, 1)))},
+      {"../../outside/Main.bmp", BmpBytes(FilledImage(275, 116, qRgb(2, 2, 2)))},
       {"/etc/Region.TXT", "[normal]\nnumpoints=3\npointlist=0,0,1,0,1,1\n"},
       {"skin/readme.txt", "not kept"},
       {"skin\\Text.Png", QByteArray()},
@@ -41,9 +35,10 @@ TEST(ClassicArchive, NamesIgnoreCaseAndFoldersAndTheLastEntryWins) {
 
 TEST(ClassicArchive, FolderSkinIsReadFromItsFolderAndOneBelow) {
   TempDir dir;
-  dir.write(QStringLiteral("Blue/inner/TITLEBAR.bmp"), BmpBytes(Flat(344, 87, qRgb(3, 3, 3))));
-  dir.write(QStringLiteral("Blue/Main.Bmp"), BmpBytes(Flat(275, 116, qRgb(4, 4, 4))));
-  dir.write(QStringLiteral("Blue/inner/main.bmp"), BmpBytes(Flat(275, 116, qRgb(5, 5, 5))));
+  dir.write(QStringLiteral("Blue/inner/TITLEBAR.bmp"),
+            BmpBytes(FilledImage(344, 87, qRgb(3, 3, 3))));
+  dir.write(QStringLiteral("Blue/Main.Bmp"), BmpBytes(FilledImage(275, 116, qRgb(4, 4, 4))));
+  dir.write(QStringLiteral("Blue/inner/main.bmp"), BmpBytes(FilledImage(275, 116, qRgb(5, 5, 5))));
   const SkinFiles files = SkinFiles::fromFolder(dir.path() + QStringLiteral("Blue"));
   EXPECT_EQ(Colour(files.image(QStringLiteral("main")).pixel(0, 0)), "#040404");
   EXPECT_EQ(Colour(files.image(QStringLiteral("titlebar")).pixel(0, 0)), "#030303");
@@ -66,11 +61,11 @@ TEST(ClassicArchive, HostileArchivesAreBounded) {
   EXPECT_FALSE(SkinFiles::fromArchive(ZipBytes(many), small).isValid());
 
   // A bitmap whose header claims 20000 x 20000 pixels, and a cut-off one.
-  QByteArray huge = BmpBytes(Flat(4, 4, qRgb(9, 9, 9)));
+  QByteArray huge = BmpBytes(FilledImage(4, 4, qRgb(9, 9, 9)));
   const qint32 side = 20000;
   memcpy(huge.data() + 18, &side, 4);
   memcpy(huge.data() + 22, &side, 4);
-  QByteArray cut = BmpBytes(Flat(275, 116, qRgb(9, 9, 9))).left(200);
+  QByteArray cut = BmpBytes(FilledImage(275, 116, qRgb(9, 9, 9))).left(200);
   const SkinFiles odd = SkinFiles::fromArchive(ZipBytes({{"main.bmp", huge}, {"text.bmp", cut}}));
   EXPECT_TRUE(odd.image(QStringLiteral("main")).isNull());
   (void)odd.image(QStringLiteral("text"));  // whatever it gives, it returns
@@ -84,9 +79,9 @@ TEST(ClassicArchive, HostileArchivesAreBounded) {
 TEST(ClassicArchive, LoaderTakesArchivesAndRefusesWhatIsNoSkin) {
   SkinFolder folder;
   const QString good = folder.write(QStringLiteral("Blue.WSZ"), GeneratedClassicSkin().archive());
-  const QString empty = folder.write(QStringLiteral("empty.wsz"),
-                                     ZipBytes({{"titlebar.bmp", BmpBytes(Flat(344, 87, 0))}}));
-  const QString junk = folder.write(QStringLiteral("junk.wsz"), "no zip here");
+  folder.write(QStringLiteral("empty.wsz"),
+               ZipBytes({{"titlebar.bmp", BmpBytes(FilledImage(344, 87, 0))}}));
+  folder.write(QStringLiteral("junk.wsz"), "no zip here");
   SkinLoadEnvironment env = folder.environment();
   env.lastSkinFolder = QStringLiteral("/previous/");
   const SkinLoader loader(env);
@@ -103,8 +98,6 @@ TEST(ClassicArchive, LoaderTakesArchivesAndRefusesWhatIsNoSkin) {
     EXPECT_EQ(refused.skinFolder, "/previous/");
     EXPECT_FALSE(refused.skinSetting);
   }
-  (void)empty;
-  (void)junk;
 
   // A folder skin is chosen by its main.bmp.
   for (const auto& [name, bytes] : GeneratedClassicSkin().entries()) {
