@@ -3,34 +3,23 @@
 // saves the whole list, and command arguments reach the part that uses them.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSet>
-#include <QTimer>
 #include <algorithm>
-#include <memory>
 
-#include <QCheckBox>
-
-#include "app/Application.h"
-#include "core/Commands.h"
+#include "AppFixture.h"
 #include "core/IniStore.h"
 #include "playback_gst/MediaFixtures.h"
 #include "skin/widgets/SkinTextLabel.h"
 #include "skin/widgets/SkinWindow.h"
-#include "support/TempDir.h"
-#include "support/Waiting.h"
 #include "ui/PreferencesDialog.h"
-#include "util/AppPaths.h"
 
 namespace kd {
 namespace {
-
-using test::ScopedEnv;
 
 // What the main window looked like each time it was shown.
 class MainWindowShows : public QObject {
@@ -48,11 +37,9 @@ class MainWindowShows : public QObject {
   std::vector<Shown> shown;
 };
 
-class ApplicationTest : public ::testing::Test {
+class ApplicationTest : public test::AppFixture {
  protected:
   ApplicationTest() {
-    SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
-    qApp->setQuitOnLastWindowClosed(false);  // as the program runs
     // A message box would wait for a click that never comes: fail instead.
     QObject::connect(&modalGuard, &QTimer::timeout, [] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -61,12 +48,7 @@ class ApplicationTest : public ::testing::Test {
       }
     });
     modalGuard.start(200);
-    app = std::make_unique<Application>();
-    app->start();
-  }
-  ~ApplicationTest() override {
-    app.reset();
-    SetProgramFolderOverride(QString());
+    start();
   }
 
   // `count` empty "*.mp3" files spread over nested folders; their paths.
@@ -83,32 +65,9 @@ class ApplicationTest : public ::testing::Test {
     }
     return paths;
   }
-  CommandExecutor& commands() { return app->commands(); }
-  // Starts the program again, as after a restart.
-  void restart() {
-    app.reset();
-    app = std::make_unique<Application>();
-    app->start();
-  }
-  // Asks the program to end and waits until it has.
-  void quit() {
-    QObject deadlineContext;
-    // Quit from inside the event loop, as a key or a menu does.
-    QTimer::singleShot(0, &deadlineContext, [this] { commands().execute(Command::Quit); });
-    QTimer::singleShot(60000, &deadlineContext, [] { QCoreApplication::exit(1); });
-    ASSERT_EQ(QCoreApplication::exec(), 0);
-  }
-  bool waitIdle() {
-    return test::WaitUntil([this] { return !app->addsPending(); }, 20000);
-  }
 
-  test::TempDir dir;
-  ScopedEnv config{"XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("config"))};
-  ScopedEnv data{"XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("data"))};
-  ScopedEnv sink{"KAVORODECK_AUDIO_SINK", "fakesink sync=true"};
   QTimer modalGuard;
   MainWindowShows mainWindowShows;
-  std::unique_ptr<Application> app;
 };
 
 TEST_F(ApplicationTest, TheWindowIsShownOnceAtTheSkinsSizeAndShape) {
@@ -246,7 +205,7 @@ TEST_F(ApplicationTest, TheOnOffListSurvivesARunWithoutItsBlankLines) {
   file.write("D 07:30 08:00 00\r\n\r\n   \r\n" + gb + "\nR 25:99 ab:cd 00");
   file.close();
 
-  restart();
+  start();
   quit();
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(),
@@ -258,7 +217,7 @@ TEST_F(ApplicationTest, TheOnOffListSurvivesARunWithoutItsBlankLines) {
 TEST_F(ApplicationTest, AnOnOffListThatCannotBeReadIsLeftAlone) {
   const QString path = DataFolder() + QStringLiteral("autolist.txt");
   QDir().mkpath(path + QStringLiteral("/inside"));
-  restart();
+  start();
   quit();
   EXPECT_TRUE(QFileInfo(path + QStringLiteral("/inside")).isDir());
 }
@@ -319,7 +278,7 @@ TEST_F(ApplicationTest, DoubleSizeIsToggledByItsCommandAndSaved) {
   quit();
   const IniStore saved = IniStore::load(SettingsFilePath());
   EXPECT_EQ(saved.value(u"config", u"DoubleSize"), QStringLiteral("1"));
-  restart();
+  start();
   commands().execute(Command::ToggleDoubleSize);
   quit();
   EXPECT_EQ(IniStore::load(SettingsFilePath()).value(u"config", u"DoubleSize"),
@@ -358,7 +317,7 @@ TEST_F(ApplicationTest, AStoredCoverAtStartUpLeavesThePreferencesAndTheSleepCoun
   store.setValue(u"config", u"Snooze", QStringLiteral("1"));
   store.setValue(u"config", u"LastCover", FindProgramFile(QStringLiteral("nocover.bmp")));
   ASSERT_TRUE(store.save());
-  restart();
+  start();
   EXPECT_EQ(app->preferences().dialog(), nullptr);
   // The armed sleep timer runs its 30 minutes.
   EXPECT_EQ(std::abs(app->sleepCount()), 30);

@@ -7,27 +7,14 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QTimer>
-#include <memory>
 
-#include "app/Application.h"
-#include "core/Commands.h"
-#include "support/TempDir.h"
-#include "support/Waiting.h"
-#include "util/AppPaths.h"
+#include "AppFixture.h"
 
 namespace kd {
 namespace {
 
-using test::ScopedEnv;
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadAll;
 
 // What the program prints on stderr meanwhile.
 class StderrCapture {
@@ -88,26 +75,14 @@ class SmallDisk {
   bool m_mounted = false;
 };
 
-class AutosaveTest : public ::testing::Test {
+class AutosaveTest : public test::AppFixture {
  protected:
   AutosaveTest() {
-    SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
-    qApp->setQuitOnLastWindowClosed(false);
     // Restore the last run at start, as a user who wants it back sets it.
     dir.write(QStringLiteral("config/kavorodeck/kavorodeck.ini"), "[config]\nStartMd= 1\n");
     for (const char* name : {"one.mp3", "two.mp3", "three.mp3"})
       tracks << dir.write(QStringLiteral("music/") + QLatin1String(name), {});
   }
-  ~AutosaveTest() override {
-    app.reset();
-    SetProgramFolderOverride(QString());
-  }
-  // `paths`: the command line's.
-  void start(const QStringList& paths = {}) {
-    app = std::make_unique<Application>(paths);
-    app->start();
-  }
-  CommandExecutor& commands() { return app->commands(); }
   QString playlistFile() const { return DataFolder() + QStringLiteral("playlist.m3u"); }
   QString onOffListFile() const { return DataFolder() + QStringLiteral("autolist.txt"); }
   // How often stderr's `text` tells that `file` could not be written.
@@ -120,16 +95,10 @@ class AutosaveTest : public ::testing::Test {
   bool waitForSave(const QString& path, const QByteArray& contains) {
     return test::WaitUntil([&] { return ReadAll(path).contains(contains); }, 5000);
   }
-  void quit() {
-    QObject deadline;
-    QTimer::singleShot(0, &deadline, [this] { commands().execute(Command::Quit); });
-    QTimer::singleShot(60000, &deadline, [] { QCoreApplication::exit(1); });
-    ASSERT_EQ(QCoreApplication::exec(), 0);
-  }
   // A playlist of the three tracks, the second one current, the volume at 40 %.
   void changeEverything() {
     for (const QString& track : tracks) commands().execute(Command::EnqueuePath, track);
-    ASSERT_TRUE(test::WaitUntil([this] { return !app->addsPending(); }, 10000));
+    ASSERT_TRUE(waitIdle(10000));
     commands().execute(Command::NextEntry);
     commands().execute(Command::SetVolume, 40);
   }
@@ -139,17 +108,12 @@ class AutosaveTest : public ::testing::Test {
   static constexpr const char* kOldPlaylist = "/old/song.mp3\r\n";
   static constexpr const char* kOldOnOffList = "D 07:30 08:00 00\r\n";
 
-  test::TempDir dir;
-  ScopedEnv config{"XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("config"))};
-  ScopedEnv data{"XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("data"))};
-  ScopedEnv sink{"KAVORODECK_AUDIO_SINK", "fakesink sync=true"};
   QStringList tracks;
-  std::unique_ptr<Application> app;
 };
 
 TEST_F(AutosaveTest, AKilledPlayerRestartsAsItWasAndItsFilesAreThoseOfAShutDown) {
   start(tracks);  // the command line's files replace the last run's playlist
-  ASSERT_TRUE(test::WaitUntil([this] { return !app->addsPending(); }, 10000));
+  ASSERT_TRUE(waitIdle(10000));
   commands().execute(Command::NextEntry);
   commands().execute(Command::SetVolume, 40);
   ASSERT_TRUE(waitForSave(SettingsFilePath(), "OutputLevels=26214,26214"));

@@ -1,6 +1,6 @@
 // Saving the tag of the file that plays: the engine lets the file go for the
 // write and plays on where it was, at its rate; the new title names the
-// entry at once. (The paused state, through the real engine: TagSaveGstTest.)
+// entry at once. (The paused state, through the real engine: PlaybackDemoTest.)
 
 #include "PlayerFixture.h"
 #include "SilentMp3.h"
