@@ -12,7 +12,7 @@ PACKAGES=(
   gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
   gstreamer1.0-x gstreamer1.0-alsa gstreamer1.0-pulseaudio libx11-dev pavucontrol
   timgm6mb-soundfont fonts-wqy-microhei
-  libzip-dev
+  zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick python3 dbus dbus-x11

@@ -1,15 +1,13 @@
 #include "skin/classic/ClassicSkinFiles.h"
 
-#include <zip.h>
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <memory>
 
 #include "skin/classic/ClassicSprites.h"
+#include "skin/classic/ZipArchive.h"
 #include "util/RegularFile.h"
 
 namespace kd::classic {
@@ -18,39 +16,11 @@ namespace {
 
 // The last path component of an archive name, in lower case; archives made
 // on Windows may use "\" as separator.
-QString LowerBaseName(const char* name) {
+QString LowerBaseName(const QByteArray& name) {
   QString text = QString::fromUtf8(name);
   const qsizetype cut =
       std::max(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\')));
   return text.mid(cut + 1).toLower();
-}
-
-struct ArchiveCloser {
-  void operator()(zip_t* archive) const { zip_discard(archive); }
-};
-struct EntryCloser {
-  void operator()(zip_file_t* entry) const { zip_fclose(entry); }
-};
-
-// Up to `limit` + 1 bytes of entry `index`; more than `limit` (an entry that
-// inflates beyond what it claims) or a read error gives nothing.
-std::optional<QByteArray> ReadEntry(zip_t* archive, zip_uint64_t index, qint64 limit) {
-  zip_stat_t facts;
-  zip_stat_init(&facts);
-  if (zip_stat_index(archive, index, 0, &facts) != 0) return std::nullopt;
-  if ((facts.valid & ZIP_STAT_SIZE) != 0 && facts.size > zip_uint64_t(limit)) return std::nullopt;
-  std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(archive, index, 0));
-  if (!entry) return std::nullopt;
-  QByteArray bytes;
-  char buffer[16384];
-  while (true) {
-    const zip_int64_t got = zip_fread(entry.get(), buffer, sizeof buffer);
-    if (got < 0) return std::nullopt;
-    if (got == 0) break;
-    if (bytes.size() + got > limit) return std::nullopt;
-    bytes.append(buffer, qsizetype(got));
-  }
-  return bytes;
 }
 
 }  // namespace
@@ -79,30 +49,13 @@ SkinFiles SkinFiles::fromArchive(const QByteArray& zipBytes, const Limits& limit
   SkinFiles files;
   files.m_limits = limits;
   if (zipBytes.isEmpty() || zipBytes.size() > limits.maxArchiveBytes) return files;
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* source =
-      zip_source_buffer_create(zipBytes.constData(), zip_uint64_t(zipBytes.size()), 0, &error);
-  if (source == nullptr) {
-    zip_error_fini(&error);
-    return files;
-  }
-  std::unique_ptr<zip_t, ArchiveCloser> archive(zip_open_from_source(source, ZIP_RDONLY, &error));
-  zip_error_fini(&error);
-  if (!archive) {
-    zip_source_free(source);
-    return files;
-  }
-  const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-  if (count < 0 || count > limits.maxEntries) return files;
+  const std::optional<ZipArchive> archive = ZipArchive::open(zipBytes, limits.maxEntries);
+  if (!archive) return files;
   files.m_valid = true;
-  for (zip_int64_t i = 0; i < count; ++i) {
-    const char* name = zip_get_name(archive.get(), zip_uint64_t(i), ZIP_FL_ENC_GUESS);
-    if (name == nullptr) continue;
-    const QString lower = LowerBaseName(name);
+  for (qsizetype i = 0; i < archive->count(); ++i) {
+    const QString lower = LowerBaseName(archive->name(i));
     if (!isWanted(lower)) continue;
-    if (std::optional<QByteArray> bytes =
-            ReadEntry(archive.get(), zip_uint64_t(i), limits.maxFileBytes)) {
+    if (std::optional<QByteArray> bytes = archive->read(i, limits.maxFileBytes)) {
       files.keep(lower, *bytes);
     }
   }

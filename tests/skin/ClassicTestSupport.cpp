@@ -1,37 +1,88 @@
 #include "ClassicTestSupport.h"
 
-#include <zip.h>
+#include <zlib.h>
 
 #include <QBuffer>
 #include <cstring>
 
 namespace kd::test {
 
-QByteArray ZipBytes(const ZipEntries& entries) {
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, &error);
-  zip_source_keep(memory);
-  zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, &error);
-  for (const auto& [name, bytes] : entries) {
-    // libzip frees the copy when it has written the archive.
-    void* copy = malloc(size_t(bytes.size()) + 1);
-    std::memcpy(copy, bytes.constData(), size_t(bytes.size()));
-    zip_source_t* data = zip_source_buffer(archive, copy, zip_uint64_t(bytes.size()), 1);
-    zip_file_add(archive, name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8);
-  }
-  zip_close(archive);
-  QByteArray out;
-  zip_source_open(memory);
-  zip_source_seek(memory, 0, SEEK_END);
-  const zip_int64_t size = zip_source_tell(memory);
-  zip_source_seek(memory, 0, SEEK_SET);
-  out.resize(qsizetype(size));
-  zip_source_read(memory, out.data(), zip_uint64_t(size));
-  zip_source_close(memory);
-  zip_source_free(memory);
-  zip_error_fini(&error);
+namespace {
+
+void Put16(QByteArray& out, uint32_t value) {
+  out.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+}
+void Put32(QByteArray& out, uint32_t value) {
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
+}
+
+QByteArray RawDeflate(const QByteArray& bytes) {
+  z_stream stream{};
+  deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+  QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))), '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+  stream.avail_in = uInt(bytes.size());
+  stream.next_out = reinterpret_cast<Bytef*>(out.data());
+  stream.avail_out = uInt(out.size());
+  deflate(&stream, Z_FINISH);
+  out.truncate(qsizetype(stream.total_out));
+  deflateEnd(&stream);
   return out;
+}
+
+// The fields a local header and a central directory record share.
+void PutCommonFields(QByteArray& out, const ZipEntry& entry, uint32_t crc, uint32_t packedSize) {
+  Put16(out, 20);  // version needed
+  Put16(out, entry.flags);
+  Put16(out, entry.method);
+  Put32(out, 0);  // time and date
+  Put32(out, crc);
+  Put32(out, packedSize);
+  Put32(out, entry.declaredSize.value_or(uint32_t(entry.bytes.size())));
+  Put16(out, uint32_t(entry.name.size()));
+  Put16(out, 0);  // extra field
+}
+
+}  // namespace
+
+QByteArray CraftedZip(const QList<ZipEntry>& entries) {
+  QByteArray archive;
+  QByteArray directory;
+  for (const ZipEntry& entry : entries) {
+    const QByteArray packed = entry.method == 8 ? RawDeflate(entry.bytes) : entry.bytes;
+    const uint32_t crc = entry.crc.value_or(crc32(
+        0, reinterpret_cast<const Bytef*>(entry.bytes.constData()), uInt(entry.bytes.size())));
+    const uint32_t offset = uint32_t(archive.size());
+    Put32(archive, 0x04034b50);
+    PutCommonFields(archive, entry, crc, uint32_t(packed.size()));
+    archive += entry.name + packed;
+    Put32(directory, 0x02014b50);
+    Put16(directory, 20);  // made by
+    PutCommonFields(directory, entry, crc, uint32_t(packed.size()));
+    Put16(directory, 0);  // comment
+    Put16(directory, 0);  // disk
+    Put16(directory, 0);  // internal attributes
+    Put32(directory, 0);  // external attributes
+    Put32(directory, offset);
+    directory += entry.name;
+  }
+  const uint32_t directoryOffset = uint32_t(archive.size());
+  archive += directory;
+  Put32(archive, 0x06054b50);
+  Put32(archive, 0);  // disks
+  Put16(archive, uint32_t(entries.size()));
+  Put16(archive, uint32_t(entries.size()));
+  Put32(archive, uint32_t(directory.size()));
+  Put32(archive, directoryOffset);
+  Put16(archive, 0);  // comment
+  return archive;
+}
+
+QByteArray ZipBytes(const ZipEntries& entries) {
+  QList<ZipEntry> crafted;
+  for (const auto& [name, bytes] : entries) crafted.append({name.toUtf8(), bytes});
+  return CraftedZip(crafted);
 }
 
 QByteArray BmpBytes(const QImage& picture) {

@@ -10,6 +10,9 @@
 #include <QPair>
 #include <QRect>
 #include <QString>
+#include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace kd::test {
 
@@ -17,6 +20,20 @@ using ZipEntries = QList<QPair<QString, QByteArray>>;
 
 // A zip archive of `entries` (name, bytes), compressed.
 QByteArray ZipBytes(const ZipEntries& entries);
+
+// One entry of a hand-made zip archive, with the ways to make it lie.
+struct ZipEntry {
+  ZipEntry(QByteArray entryName, QByteArray entryBytes, uint16_t entryMethod = 8)
+      : name(std::move(entryName)), bytes(std::move(entryBytes)), method(entryMethod) {}
+
+  QByteArray name;
+  QByteArray bytes;
+  uint16_t method = 8;                   // 0 stored, 8 deflated, others stored under that id
+  uint16_t flags = 0x0800;               // names in UTF-8
+  std::optional<uint32_t> declaredSize;  // in place of the true unpacked size
+  std::optional<uint32_t> crc;           // in place of the true CRC-32
+};
+QByteArray CraftedZip(const QList<ZipEntry>& entries);
 QByteArray BmpBytes(const QImage& picture);
 
 class GeneratedClassicSkin {
