@@ -52,6 +52,7 @@ class ApplicationTest : public ::testing::Test {
  protected:
   ApplicationTest() {
     SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
+    SetModuleFolderOverride(QStringLiteral(KD_TEST_MODULE_DIR));
     qApp->setQuitOnLastWindowClosed(false);  // as the program runs
     // A message box would wait for a click that never comes: fail instead.
     QObject::connect(&modalGuard, &QTimer::timeout, [] {
@@ -67,6 +68,7 @@ class ApplicationTest : public ::testing::Test {
   ~ApplicationTest() override {
     app.reset();
     SetProgramFolderOverride(QString());
+    SetModuleFolderOverride(QString());
   }
 
   // `count` empty "*.mp3" files spread over nested folders; their paths.

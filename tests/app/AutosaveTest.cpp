@@ -92,6 +92,7 @@ class AutosaveTest : public ::testing::Test {
  protected:
   AutosaveTest() {
     SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
+    SetModuleFolderOverride(QStringLiteral(KD_TEST_MODULE_DIR));
     qApp->setQuitOnLastWindowClosed(false);
     // Restore the last run at start, as a user who wants it back sets it.
     dir.write(QStringLiteral("config/kavorodeck/kavorodeck.ini"), "[config]\nStartMd= 1\n");
@@ -101,6 +102,7 @@ class AutosaveTest : public ::testing::Test {
   ~AutosaveTest() override {
     app.reset();
     SetProgramFolderOverride(QString());
+    SetModuleFolderOverride(QString());
   }
   // `paths`: the command line's.
   void start(const QStringList& paths = {}) {
