@@ -25,6 +25,7 @@
 #include "mediainfo/widgets/TrackInfoWindowHost.h"
 #include "mpris/MprisService.h"
 #include "playback/CurrentTrackFile.h"
+#include "playback/LoadedMediaEngine.h"
 #include "playback/ModeCommands.h"
 #include "playback/OutputDevice.h"
 #include "playback/PlayerModel.h"
@@ -33,7 +34,6 @@
 #include "playback/SliderActions.h"
 #include "playback/Transport.h"
 #include "playback/VolumeControl.h"
-#include "playback/gst/GstMediaEngine.h"
 #include "playlist/FolderScanner.h"
 #include "playlist/MediaAdder.h"
 #include "playlist/Playlist.h"
@@ -168,7 +168,7 @@ class Application : public QObject, private SkinWindowHandler, private Preferenc
   Playlist m_playlist;
   PlayerModel m_model;
   OutputDevice m_device;
-  GstMediaEngine m_engine{&m_device};
+  LoadedMediaEngine m_engine{&m_device};
   SystemLauncher m_launcher;
   std::unique_ptr<SkinWindow> m_window;
   QtDialogs m_dialogs{m_window.get()};

@@ -17,6 +17,11 @@ QString& ProgramFolderOverride() {
   return folder;
 }
 
+QString& ModuleFolderOverride() {
+  static QString folder;
+  return folder;
+}
+
 QString& BuiltInFolder() {
   static QString folder;
   return folder;
@@ -84,8 +89,18 @@ QString FindProgramFile(const QString& name) {
   return {};
 }
 
+QString ModuleFolder() {
+  if (!ModuleFolderOverride().isEmpty()) return WithTrailingSeparator(ModuleFolderOverride());
+  return WithTrailingSeparator(
+      QDir::cleanPath(ExecutableDir() + QStringLiteral("/../lib/kavorodeck")));
+}
+
 void SetProgramFolderOverride(const QString& folder) {
   ProgramFolderOverride() = folder;
+}
+
+void SetModuleFolderOverride(const QString& folder) {
+  ModuleFolderOverride() = folder;
 }
 
 void SetBuiltInFolder(const QString& folder) {

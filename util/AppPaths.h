@@ -5,6 +5,7 @@
 //   program folder: <dir of the executable>/../share/kavorodeck, then each
 //                   $XDG_DATA_DIRS entry + /kavorodeck (default skin, nocover.bmp),
 //                   then the files built into the executable
+//   module folder:  <dir of the executable>/../lib/kavorodeck (the media engine)
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +24,12 @@ QString ProgramFolder();
 // compared without regard to case), or "" when none has it.
 QString FindProgramFile(const QString& name);
 
+// The folder of the program's loadable modules, with a trailing "/".
+QString ModuleFolder();
+
 // Overrides for tests and tools; an empty text removes the override.
 void SetProgramFolderOverride(const QString& folder);
+void SetModuleFolderOverride(const QString& folder);
 // The folder of the files built into the executable, the last program folder
 // (see BuiltInFiles.h); an empty text removes it.
 void SetBuiltInFolder(const QString& folder);

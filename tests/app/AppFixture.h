@@ -26,11 +26,13 @@ class AppFixture : public ::testing::Test {
  protected:
   AppFixture() {
     SetProgramFolderOverride(QStringLiteral(KD_TEST_SHARE_DIR));
+    SetModuleFolderOverride(QStringLiteral(KD_TEST_MODULE_DIR));
     qApp->setQuitOnLastWindowClosed(false);  // as the program runs
   }
   ~AppFixture() override {
     app.reset();
     SetProgramFolderOverride(QString());
+    SetModuleFolderOverride(QString());
   }
   // Starts the program (again, as after a restart); `paths`: the command line's.
   void start(const QStringList& paths = {}) {

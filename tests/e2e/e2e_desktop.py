@@ -205,6 +205,8 @@ class InstalledPrefixTest(PlayerSession):
         checked = subprocess.run(["appstreamcli", "validate", "--no-net", str(metainfo)],
                                  capture_output=True, text=True)
         self.assertEqual(checked.returncode, 0, checked.stdout)
+        # The media engine, loaded from there when the first item plays.
+        self.assertTrue((self.prefix / "lib/kavorodeck/kavorodeck-gst-engine.so").is_file())
 
         self.run_program(self.prefix / "bin/kavorodeck")
         # A copy of the executable alone comes up with the skin built into it.
