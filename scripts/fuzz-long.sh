@@ -6,9 +6,9 @@
 #
 #   scripts/fuzz-long.sh [target...]          (default: every target)
 #
-#   KD_FUZZ_RUNS     inputs per target             (default 10000000)
-#   KD_FUZZ_SECONDS  seconds per target            (default 3600)
-#   KD_FUZZ_WORK     work folder, outside the repo (default /tmp/kavorodeck-fuzz)
+#   KD_FUZZ_LONG_RUNS     inputs per target             (default 10000000)
+#   KD_FUZZ_LONG_SECONDS  seconds per target            (default 3600)
+#   KD_FUZZ_WORK          work folder, outside the repo (default /tmp/kavorodeck-fuzz)
 #
 # The corpus grows in $KD_FUZZ_WORK/corpus/<target> (the seeds in
 # fuzz/corpus/<target> and fuzz/regressions/<target> are read, never
@@ -21,8 +21,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-runs=${KD_FUZZ_RUNS:-10000000}
-seconds=${KD_FUZZ_SECONDS:-3600}
+runs=${KD_FUZZ_LONG_RUNS:-10000000}
+seconds=${KD_FUZZ_LONG_SECONDS:-3600}
 work=${KD_FUZZ_WORK:-/tmp/kavorodeck-fuzz}
 case "$(realpath -m "$work")/" in
   "$repo"/*)
