@@ -61,8 +61,7 @@ void CheckSetValue(IniStore store, const QString& value) {
     return;
   }
   Check(store.value(kSection, u"Skin") == value);
-  IniStore saved = IniStore::fromBytes(store.toBytes());
-  saved.setValueCodepage(Settings{}.legacyCodepage());
+  const IniStore saved = IniStore::fromBytes(store.toBytes());
   Check(saved.value(kSection, u"Skin") == value);
 }
 

@@ -140,6 +140,15 @@ TEST(ImportSkin, AnOversizedCanvasIsCutToTheLimitWithOneMessage) {
   EXPECT_EQ(doc.messages[0],
             "Canvas 0 of the skin asks for 100000 x 3 pixels; a canvas has at most 8192 pixels "
             "each way, so it was cut to that size.");
+
+  // A skin of a real size is built as asked, without a word.
+  const SkinDocument normal = folder.load(
+      "Kavoro Skin, normal\r\n0,0,0,0,0,0\r\n*,\r\n|,\r\n0,0,0,0,0,0,0,0\r\n"
+      "W0,1920,1080\r\nW1,64,4000\r\nU\r\n",
+      env);
+  EXPECT_EQ(normal.mainBitmap.size(), QSize(1920, 1080));
+  EXPECT_EQ(normal.resourceBitmap.size(), QSize(64, 4000));
+  EXPECT_TRUE(normal.messages.isEmpty()) << normal.messages.join(QLatin1Char('|')).toStdString();
 }
 
 TEST(ImportSkin, ThePixelBudgetStopsEndlessCanvasWork) {
