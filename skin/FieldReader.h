@@ -33,6 +33,9 @@ class FieldReader {
   void clearPastEnd() { m_pastEnd = false; }
 
   QString readField() { return readFieldView().toString(); }
+  // The next field as a view into the text (valid while the reader lives),
+  // so keys and numbers are read without a copy.
+  QStringView readFieldView();
   // The rest of the current line, verbatim; the line end is consumed.
   QString readLine();
   // A field read leniently as a number (its leading number, else 0), rounded
@@ -47,8 +50,6 @@ class FieldReader {
   bool atLineEnd() const;
   // Consumes a line end (CR LF, CR or LF) at the current position, if any.
   void consumeLineEnd();
-  // The next field as a view into the text, so numbers are read without a copy.
-  QStringView readFieldView();
   QStringView readQuoted();
 
   // The next position of one character at or after a given one, remembered

@@ -71,12 +71,12 @@ void SkinParser::readWindowRecord() {
 
 void SkinParser::readElementRecords() {
   while (!m_reader.atEnd()) {
-    const QString key = m_reader.readField();
+    const QStringView key = m_reader.readFieldView();
     if (key.startsWith(QLatin1Char('E'))) break;
     if (!m_skipName.isEmpty()) {
       // Inside a skipped section a field is only an end marker or nothing.
       if (key.size() == m_skipName.size() + 1 && key.startsWith(QLatin1Char(':')) &&
-          QStringView(key).mid(1) == m_skipName) {
+          key.mid(1) == m_skipName) {
         m_skipName.clear();
       }
       continue;
@@ -85,11 +85,11 @@ void SkinParser::readElementRecords() {
   }
 }
 
-void SkinParser::processRecord(const QString& key) {
+void SkinParser::processRecord(QStringView key) {
   if (key.isEmpty()) return;
   const ElementKind* kind = FindElementKind(key.front());
   if (!kind) return;  // an unknown letter is a single field of its own
-  const int32_t n = readInt32(QStringView(key).mid(1));
+  const int32_t n = readInt32(key.mid(1));
 
   switch (kind->layout) {
     case RecordLayout::WholeLine: {
@@ -113,13 +113,12 @@ void SkinParser::processRecord(const QString& key) {
   const bool above = ranged && n > kind->maxIndex;
   const size_t before = static_cast<size_t>(kind->fieldsBeforeCheck);
   Values values;
-  values.reserve(kind->fields.size());
   readValues(*kind, 0, before, values);
   // Fields after the index check stay unread for an index above the range;
   // they are then read as key fields of their own.
   if (!above) readValues(*kind, before, kind->fields.size(), values);
   if (m_reader.pastEnd()) {
-    m_doc.incompleteRecord = key;
+    m_doc.incompleteRecord = key.toString();
     return;
   }
   if (below) return;
@@ -127,7 +126,7 @@ void SkinParser::processRecord(const QString& key) {
       kind->sizeCheck != SizeCheck::None && (values[2].number < 1 || values[3].number < 1);
   if (kind->sizeCheck == SizeCheck::BeforeRange && tooSmall) return;
   if (above) {
-    reject(*kind, key);
+    reject(*kind, key.toString());
     return;
   }
   if (tooSmall) return;
@@ -136,7 +135,7 @@ void SkinParser::processRecord(const QString& key) {
 
 void SkinParser::readValues(const ElementKind& kind, size_t from, size_t to, Values& values) {
   for (size_t i = from; i < to; ++i) {
-    Value value;
+    Value& value = values[i];
     switch (kind.fields[i].type) {
       case FieldType::Number:
         value.number = m_reader.readInt32();
@@ -152,7 +151,6 @@ void SkinParser::readValues(const ElementKind& kind, size_t from, size_t to, Val
         value.text = m_reader.readField();
         break;
     }
-    values.push_back(std::move(value));
   }
 }
 

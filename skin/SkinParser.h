@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRegion>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -51,9 +52,11 @@ class SkinParser {
     QRgb colour = 0;
     QString text;
   };
-  using Values = std::vector<Value>;
+  // One per field of the record; fields a record does not read stay zero.
+  using Values = std::array<Value, kMaxRecordFields>;
 
-  void processRecord(const QString& key);
+  // `key` is the record's key field, a view into the reader's text.
+  void processRecord(QStringView key);
   void readValues(const ElementKind& kind, size_t from, size_t to, Values& values);
   void reject(const ElementKind& kind, const QString& key);
   void build(char key, int32_t n, const Values& v);
