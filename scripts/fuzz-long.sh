@@ -39,7 +39,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # The value of "stat::NAME:" in a libFuzzer log, or "?".
-stat() { grep -m1 "^stat::$2:" "$1" | awk '{print $2}' || echo "?"; }
+final_stat() { grep -m1 "^stat::$2:" "$1" | awk '{print $2}' || echo "?"; }
 # cov and ft of the last status line, as "cov ft".
 coverage() {
   grep -E '^#[0-9]+.*cov: ' "$1" | tail -1 |
@@ -68,8 +68,8 @@ for target in "${targets[@]}"; do
   found=$(find "$findings" -type f | wc -l)
   [ "$found" -eq 0 ] || status=1
   read -r cov ft <<<"$(coverage "$log")"
-  printf '%-20s %12s %8s %7s %8s %9s %8s\n' "$target" "$(stat "$log" number_of_executed_units)" \
-    "$(stat "$log" average_exec_per_sec)" "${cov:-?}" "${ft:-?}" "$(stat "$log" peak_rss_mb)" \
+  printf '%-20s %12s %8s %7s %8s %9s %8s\n' "$target" "$(final_stat "$log" number_of_executed_units)" \
+    "$(final_stat "$log" average_exec_per_sec)" "${cov:-?}" "${ft:-?}" "$(final_stat "$log" peak_rss_mb)" \
     "$found" >>"$table"
 done
 cat "$table"
