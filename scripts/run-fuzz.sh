@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each over a fixed number of
+# Builds the libFuzzer targets with clang, replays the inputs kept in
+# fuzz/regressions/<target> and runs each target over a fixed number of
 # inputs, starting from the seed files in fuzz/corpus/<target>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,13 @@ scripts/build.sh fuzz
 for target in build/fuzz/fuzz/bin/*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
+  # Inputs that once failed (fuzz/regressions/<target>) are replayed one by one.
+  if [ -d "fuzz/regressions/$name" ]; then
+    "$target" fuzz/regressions/"$name"/* >/tmp/kd-fuzz-$name.log 2>&1 || {
+      tail -50 /tmp/kd-fuzz-$name.log
+      exit 1
+    }
+  fi
   corpus=$(mktemp -d)
   if [ -d "fuzz/corpus/$name" ]; then cp -r "fuzz/corpus/$name/." "$corpus/"; fi
   echo "fuzz: $name ($RUNS inputs)"

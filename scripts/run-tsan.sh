@@ -3,13 +3,12 @@
 # than one thread: folder scans, picture loading, the engine's bus handling
 # and the browser's scan. Exit status 0 when every one runs clean.
 #   scripts/run-tsan.sh [-jN]
-# With the distribution's Qt, GLib and GStreamer (not built with the
-# detector) every hand-over through their queues and locks (a queued
-# invokeMethod, a worker's job queue, a pad probe, GStreamer's own threads)
-# is reported as a race, because those locks are invisible to it. Read the
-# logs for reports whose both stacks lie in our code without such a
-# hand-over between them; a clean run needs a Qt and GLib built with
-# -fsanitize=thread.
+# The distribution's Qt, GLib and GStreamer are not built with the detector,
+# so every hand-over through their queues and locks (a queued invokeMethod, a
+# thread pool's job queue, a pad probe, GStreamer's own threads) would be
+# reported as a race: scripts/tsan.supp leaves out exactly those, by the
+# library or library function at which they happen. Any report left is a race
+# the detector can see whole; the log of each test is build/tsan/<test>.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,8 +16,6 @@ jobs=${1:--j2}
 tests=(test_playlist_add test_cover test_playback_gst test_browser test_ui_browser)
 scripts/build.sh tsan "$jobs" --target "${tests[@]}"
 
-# Qt and GStreamer are not instrumented: their own locking is invisible to the
-# detector, so reports that lie wholly inside them are left out (tsan.supp).
 export TSAN_OPTIONS="suppressions=$PWD/scripts/tsan.supp halt_on_error=0 second_deadlock_stack=1 exitcode=66 ${TSAN_OPTIONS:-}"
 export QT_QPA_PLATFORM=offscreen
 status=0

@@ -72,6 +72,14 @@ constexpr std::array kKinds{
 };
 // clang-format on
 
+constexpr bool FieldsFitARecord() {
+  for (const ElementKind& kind : kKinds) {
+    if (kind.fields.size() > kMaxRecordFields) return false;
+  }
+  return true;
+}
+static_assert(FieldsFitARecord());
+
 }  // namespace
 
 std::span<const ElementKind> ElementKinds() {

@@ -9,6 +9,7 @@
 // below `minIndex` reads every field and the record is ignored.
 
 #include <QChar>
+#include <cstddef>
 #include <span>
 
 namespace kd {
@@ -44,6 +45,9 @@ enum class RecordLayout : unsigned char {
   PointCounts,  // "M": a count k, then k numbers
   OnePoint,     // "P": one number, read only while points are still expected
 };
+
+// The most fields after the key that a record has (a display's eleven).
+inline constexpr size_t kMaxRecordFields = 11;
 
 struct ElementKind {
   char key;

@@ -16,6 +16,7 @@
 // Asking for a field when the text is used up gives "" and sets `pastEnd`.
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 namespace kd {
@@ -31,7 +32,10 @@ class FieldReader {
   // Forgets an earlier read past the end (for callers that check per record).
   void clearPastEnd() { m_pastEnd = false; }
 
-  QString readField();
+  QString readField() { return readFieldView().toString(); }
+  // The next field as a view into the text (valid while the reader lives),
+  // so keys and numbers are read without a copy.
+  QStringView readFieldView();
   // The rest of the current line, verbatim; the line end is consumed.
   QString readLine();
   // A field read leniently as a number (its leading number, else 0), rounded
@@ -46,11 +50,32 @@ class FieldReader {
   bool atLineEnd() const;
   // Consumes a line end (CR LF, CR or LF) at the current position, if any.
   void consumeLineEnd();
-  QString readQuoted();
+  QStringView readQuoted();
+
+  // The next position of one character at or after a given one, remembered
+  // until the reader passes it: searching with Qt's vectorised indexOf, each
+  // character costs one scan of the text in all, however many fields it has.
+  class NextOf {
+   public:
+    explicit NextOf(char16_t c) : m_char(c) {}
+    qsizetype from(QStringView text, qsizetype pos);
+
+   private:
+    char16_t m_char;
+    qsizetype m_at = -1;  // -1: not searched yet
+  };
+  // Where the line that holds `pos` ends (its CR or LF), or the text's size.
+  qsizetype lineEndFrom(qsizetype pos);
+  // Where the unquoted text from `pos` ends: a comma or the line end.
+  qsizetype fieldEndFrom(qsizetype pos);
 
   QString m_text;
   qsizetype m_pos = 0;
   bool m_pastEnd = false;
+  NextOf m_comma{u','};
+  NextOf m_quote{u'"'};
+  NextOf m_cr{u'\r'};
+  NextOf m_lf{u'\n'};
 };
 
 }  // namespace kd

@@ -71,12 +71,12 @@ void SkinParser::readWindowRecord() {
 
 void SkinParser::readElementRecords() {
   while (!m_reader.atEnd()) {
-    const QString key = m_reader.readField();
+    const QStringView key = m_reader.readFieldView();
     if (key.startsWith(QLatin1Char('E'))) break;
     if (!m_skipName.isEmpty()) {
       // Inside a skipped section a field is only an end marker or nothing.
       if (key.size() == m_skipName.size() + 1 && key.startsWith(QLatin1Char(':')) &&
-          QStringView(key).mid(1) == m_skipName) {
+          key.mid(1) == m_skipName) {
         m_skipName.clear();
       }
       continue;
@@ -85,11 +85,11 @@ void SkinParser::readElementRecords() {
   }
 }
 
-void SkinParser::processRecord(const QString& key) {
+void SkinParser::processRecord(QStringView key) {
   if (key.isEmpty()) return;
   const ElementKind* kind = FindElementKind(key.front());
   if (!kind) return;  // an unknown letter is a single field of its own
-  const int32_t n = readInt32(QStringView(key).mid(1));
+  const int32_t n = readInt32(key.mid(1));
 
   switch (kind->layout) {
     case RecordLayout::WholeLine: {
@@ -118,7 +118,7 @@ void SkinParser::processRecord(const QString& key) {
   // they are then read as key fields of their own.
   if (!above) readValues(*kind, before, kind->fields.size(), values);
   if (m_reader.pastEnd()) {
-    m_doc.incompleteRecord = key;
+    m_doc.incompleteRecord = key.toString();
     return;
   }
   if (below) return;
@@ -126,7 +126,7 @@ void SkinParser::processRecord(const QString& key) {
       kind->sizeCheck != SizeCheck::None && (values[2].number < 1 || values[3].number < 1);
   if (kind->sizeCheck == SizeCheck::BeforeRange && tooSmall) return;
   if (above) {
-    reject(*kind, key);
+    reject(*kind, key.toString());
     return;
   }
   if (tooSmall) return;
@@ -135,7 +135,7 @@ void SkinParser::processRecord(const QString& key) {
 
 void SkinParser::readValues(const ElementKind& kind, size_t from, size_t to, Values& values) {
   for (size_t i = from; i < to; ++i) {
-    Value value;
+    Value& value = values[i];
     switch (kind.fields[i].type) {
       case FieldType::Number:
         value.number = m_reader.readInt32();
@@ -151,7 +151,6 @@ void SkinParser::readValues(const ElementKind& kind, size_t from, size_t to, Val
         value.text = m_reader.readField();
         break;
     }
-    values.push_back(std::move(value));
   }
 }
 
@@ -201,7 +200,7 @@ void SkinParser::build(char key, int32_t n, const Values& v) {
       if (n == m_loadFlag) m_skipName = v[0].text;
       break;
     case 'W':
-      m_canvases.resize(n, v[0].number, v[1].number);
+      resizeCanvas(n, v[0].number, v[1].number);
       break;
     case 'Z':
       m_canvases.copyFromSource(n, Rect(v[0].number, v[1].number, v[2].number, v[3].number),
@@ -312,8 +311,10 @@ void SkinParser::buildCover(const Values& v) {
 
 void SkinParser::applyColourKey(QRgb key) {
   if (m_windowPicture.isNull()) return;
+  // Charged as a scan of its own, so a key past the budget is skipped as
+  // before, although only the last one is scanned.
   if (!m_budget.spend(int64_t(m_windowPicture.width()) * m_windowPicture.height())) return;
-  m_doc.windowShape = RegionFromColor(m_windowPicture, key);
+  m_colourKey = ColourKey{m_windowPicture, key};
 }
 
 void SkinParser::loadCanvas(int32_t n, const QString& file) {
@@ -324,6 +325,21 @@ void SkinParser::loadCanvas(int32_t n, const QString& file) {
   // for a missing picture also covers it.
   const QImage picture = m_files.load(path);
   if (!picture.isNull() && m_canvases.load(n, picture)) m_loadFlag = 1;
+}
+
+void SkinParser::resizeCanvas(int32_t n, int32_t w, int32_t h) {
+  const int maxSide = m_env.limits.maxCanvasSide;
+  if ((w > maxSide || h > maxSide) && !m_canvasCutReported) {
+    m_canvasCutReported = true;
+    m_doc.messages << QStringLiteral(
+                          "Canvas %1 of the skin asks for %2 x %3 pixels; a canvas has at most %4 "
+                          "pixels each way, so it was cut to that size.")
+                          .arg(n)
+                          .arg(w)
+                          .arg(h)
+                          .arg(maxSide);
+  }
+  m_canvases.resize(n, w, h);
 }
 
 void SkinParser::useCanvases() {
@@ -357,13 +373,28 @@ void SkinParser::readOutlinePoint(int32_t x) {
   m_points.emplace_back(x, m_reader.readInt32());
 }
 
+std::optional<QRegion> SkinParser::completeOutline() {
+  if (m_declaredPoints <= 0 || static_cast<int>(m_points.size()) != m_declaredPoints) return {};
+  const std::vector<int32_t> single{m_declaredPoints};
+  const std::vector<int32_t>& counts = m_multiOutline ? m_counts : single;
+  std::optional<QRegion> outline =
+      OutlineRegion(m_points, counts, kOutlineClip, m_env.limits.outlineBudget);
+  // Counts that do not fit leave the outline out silently, as they always
+  // did; an outline past the budget meets the program's own limit and is told.
+  if (!outline && OutlineCountsFit(m_points.size(), counts)) {
+    m_doc.messages << QStringLiteral(
+        "The window outline of the skin is too large to draw; the window keeps the shape it "
+        "has without it.");
+  }
+  return outline;
+}
+
 void SkinParser::finish() {
-  if (m_declaredPoints > 0 && static_cast<int>(m_points.size()) == m_declaredPoints) {
-    const std::vector<int32_t> single{m_declaredPoints};
-    const std::vector<int32_t>& counts = m_multiOutline ? m_counts : single;
-    std::optional<QRegion> outline =
-        OutlineRegion(m_points, counts, kOutlineClip, m_env.limits.outlineBudget);
-    if (outline) m_doc.windowShape = std::move(*outline);
+  // A complete outline wins over any colour key, wherever the key stood.
+  if (std::optional<QRegion> outline = completeOutline()) {
+    m_doc.windowShape = std::move(*outline);
+  } else if (m_colourKey) {
+    m_doc.windowShape = RegionFromColor(m_colourKey->picture, m_colourKey->key);
   }
   if (m_doc.anyRejected) m_doc.messages << RejectedRecordsMessage(m_doc.rejectedKeys);
 }

@@ -8,8 +8,11 @@
 // the pictures found so far into the document.
 
 #include <QPoint>
+#include <QRegion>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "skin/ElementKinds.h"
@@ -49,9 +52,11 @@ class SkinParser {
     QRgb colour = 0;
     QString text;
   };
-  using Values = std::vector<Value>;
+  // One per field of the record; fields a record does not read stay zero.
+  using Values = std::array<Value, kMaxRecordFields>;
 
-  void processRecord(const QString& key);
+  // `key` is the record's key field, a view into the reader's text.
+  void processRecord(QStringView key);
   void readValues(const ElementKind& kind, size_t from, size_t to, Values& values);
   void reject(const ElementKind& kind, const QString& key);
   void build(char key, int32_t n, const Values& v);
@@ -65,11 +70,14 @@ class SkinParser {
   void buildCover(const Values& v);
   void applyColourKey(QRgb key);
   void loadCanvas(int32_t n, const QString& file);
+  void resizeCanvas(int32_t n, int32_t w, int32_t h);
   void useCanvases();
 
   void startOutline(int32_t n, bool multi);
   void readOutlineCounts(int32_t n);
   void readOutlinePoint(int32_t x);
+  // The outline the records declared and completed, if it could be drawn.
+  std::optional<QRegion> completeOutline();
 
   FieldReader& m_reader;
   SkinDocument& m_doc;
@@ -82,13 +90,22 @@ class SkinParser {
   QImage m_windowPicture;
   QImage m_resourcePicture;
 
-  int m_loadFlag = 0;  // 1 when the last canvas picture was found
-  QString m_skipName;  // set: records are skipped up to ":" + this name
+  int m_loadFlag = 0;                // 1 when the last canvas picture was found
+  bool m_canvasCutReported = false;  // one message per load, however many records
+  QString m_skipName;                // set: records are skipped up to ":" + this name
 
   int16_t m_declaredPoints = 0;
   bool m_multiOutline = false;
   std::vector<QPoint> m_points;
   std::vector<int32_t> m_counts;
+
+  // The last colour key that applied, with the picture it keys: only the
+  // last one shapes the window, so the picture is scanned once, at the end.
+  struct ColourKey {
+    QImage picture;
+    QRgb key = 0;
+  };
+  std::optional<ColourKey> m_colourKey;
 };
 
 }  // namespace kd

@@ -91,16 +91,20 @@ std::vector<Edge> CollectEdges(std::span<const QPoint> points, std::span<const i
 
 }  // namespace
 
+bool OutlineCountsFit(size_t pointCount, std::span<const int32_t> counts) {
+  if (counts.empty()) return false;
+  int64_t total = 0;
+  for (const int32_t count : counts) {
+    if (count < 1) return false;
+    total += count;
+  }
+  return total == static_cast<int64_t>(pointCount);
+}
+
 std::optional<QRegion> OutlineRegion(std::span<const QPoint> points,
                                      std::span<const int32_t> counts, const QRect& clip,
                                      int64_t budget) {
-  if (counts.empty()) return std::nullopt;
-  int64_t total = 0;
-  for (const int32_t count : counts) {
-    if (count < 1) return std::nullopt;
-    total += count;
-  }
-  if (total != static_cast<int64_t>(points.size())) return std::nullopt;
+  if (!OutlineCountsFit(points.size(), counts)) return std::nullopt;
 
   const std::vector<Edge> edges = CollectEdges(points, counts);
   if (edges.empty() || clip.isEmpty()) return QRegion();

@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 namespace kd {
 
@@ -51,6 +53,13 @@ QByteArray Convert(const QByteArray& from, const QByteArray& to, QByteArrayView 
   return out;
 }
 
+// True when any of the eight bytes at `p` is not ASCII.
+bool HasHighBit(const unsigned char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return (word & 0x8080808080808080u) != 0;
+}
+
 }  // namespace
 
 QByteArray UsableCodepage(const QByteArray& iconvName) {
@@ -66,6 +75,9 @@ bool IsValidUtf8(QByteArrayView bytes) {
   const qsizetype n = bytes.size();
   qsizetype i = 0;
   while (i < n) {
+    // Plain ASCII, most of any text we read, is passed eight bytes at a time.
+    while (n - i >= 8 && !HasHighBit(p + i)) i += 8;
+    if (i >= n) break;
     const unsigned char c = p[i];
     if (c < 0x80) {
       ++i;

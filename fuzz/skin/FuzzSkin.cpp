@@ -19,17 +19,19 @@ kd::SkinLoadEnvironment MakeEnvironment() {
   env.findFile = [](const QString&) { return QString(); };
   env.loadImage = [](const QString&) { return QImage(); };
   env.askImportFile = [](const QString&, const QString&, const QString&) { return QString(); };
-  QImage picture(64, 48, QImage::Format_RGB32);
+  QImage picture(32, 24, QImage::Format_RGB32);
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x)
-      picture.setPixel(x, y, qRgb(x * 4, y * 5, (x ^ y) & 1));
+      picture.setPixel(x, y, qRgb(x * 8, y * 10, (x ^ y) & 1));
   }
   env.currentMainBitmap = picture;
   env.currentResourceBitmap = picture;
   // Small bounds keep every input quick; the logic is the same at any size.
-  env.limits.maxCanvasSide = 512;
-  env.limits.pixelBudget = 4 << 20;
-  env.limits.outlineBudget = 1 << 20;
+  // Under the fuzzer's instrumentation a pixel costs some nanoseconds, so the
+  // budgets, not the parsing, set the pace of the slowest inputs.
+  env.limits.maxCanvasSide = 64;
+  env.limits.pixelBudget = 1 << 16;
+  env.limits.outlineBudget = 1 << 14;
   return env;
 }
 

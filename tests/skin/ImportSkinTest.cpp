@@ -122,6 +122,35 @@ TEST(ImportSkin, CanvasRecordsAreBoundedAndClipped) {
   EXPECT_EQ(doc.resourceBitmap.pixel(5, 4), background);
 }
 
+TEST(ImportSkin, AnOversizedCanvasIsCutToTheLimitWithOneMessage) {
+  SkinFolder folder;
+  SkinLoadEnvironment env = folder.environment();
+  env.importFlag = true;
+  const SkinDocument doc = folder.load(
+      "Kavoro Skin, oversized\r\n0,0,0,0,0,0\r\n*,\r\n|,\r\n0,0,0,0,0,0,0,0\r\n"
+      "W0,100000,3\r\n"
+      "W1,2,2000000000\r\n"
+      "U\r\n",
+      env);
+  ASSERT_EQ(doc.outcome, SkinLoadOutcome::Loaded);
+  // The real limit: far above any skin's picture, far below what memory allows.
+  EXPECT_EQ(doc.mainBitmap.size(), QSize(8192, 3));
+  EXPECT_EQ(doc.resourceBitmap.size(), QSize(2, 8192));
+  ASSERT_EQ(doc.messages.size(), 1) << doc.messages.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(doc.messages[0],
+            "Canvas 0 of the skin asks for 100000 x 3 pixels; a canvas has at most 8192 pixels "
+            "each way, so it was cut to that size.");
+
+  // A skin of a real size is built as asked, without a word.
+  const SkinDocument normal = folder.load(
+      "Kavoro Skin, normal\r\n0,0,0,0,0,0\r\n*,\r\n|,\r\n0,0,0,0,0,0,0,0\r\n"
+      "W0,1920,1080\r\nW1,64,4000\r\nU\r\n",
+      env);
+  EXPECT_EQ(normal.mainBitmap.size(), QSize(1920, 1080));
+  EXPECT_EQ(normal.resourceBitmap.size(), QSize(64, 4000));
+  EXPECT_TRUE(normal.messages.isEmpty()) << normal.messages.join(QLatin1Char('|')).toStdString();
+}
+
 TEST(ImportSkin, ThePixelBudgetStopsEndlessCanvasWork) {
   SkinFolder folder;
   SkinLoadEnvironment env = folder.environment();

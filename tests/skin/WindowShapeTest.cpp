@@ -143,5 +143,31 @@ TEST(SkinShape, OnlyACompleteOutlineReplacesTheColourKey) {
   EXPECT_FALSE(shape("M8,32767,4,4\r\n" + ring).has_value());
 }
 
+TEST(SkinShape, AnOutlineTooLargeToDrawIsToldAndLeftOut) {
+  SkinFolder folder;
+  QImage main = FilledImage(100, 60, kPaint);
+  main.setPixel(50, 30, kKey);
+  folder.writeBmp(QStringLiteral("main.bmp"), main);
+  folder.writeBmp(QStringLiteral("res.bmp"), FilledImage(4, 4, kPaint));
+  // A thin sliver from the top to the bottom of the largest window.
+  const QByteArray sliver = "O,255,0,255\r\nN3\r\nP0,0\r\nP1,0\r\nP0,32767\r\n";
+  const SkinDocument doc = folder.load(SkinWith(sliver));
+  ASSERT_TRUE(doc.windowShape.has_value());
+  EXPECT_FALSE(doc.windowShape->isEmpty());
+  EXPECT_TRUE(doc.messages.isEmpty());
+
+  SkinLoadEnvironment env = folder.environment();
+  env.limits.outlineBudget = 10000;
+  const SkinDocument tight = folder.load(SkinWith(sliver), env);
+  // The colour key still shapes the window.
+  EXPECT_EQ(tight.windowShape, QRegion(0, 0, 100, 60) - QRegion(50, 30, 1, 1));
+  ASSERT_EQ(tight.messages.size(), 1);
+  EXPECT_TRUE(tight.messages[0].contains(QStringLiteral("outline")))
+      << tight.messages[0].toStdString();
+  // Counts that do not add up stay as silent as they always were.
+  EXPECT_TRUE(
+      folder.load(SkinWith("M3,2,1,1\r\nP0,0\r\nP1,0\r\nP0,1\r\n"), env).messages.isEmpty());
+}
+
 }  // namespace
 }  // namespace kd

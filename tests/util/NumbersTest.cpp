@@ -29,6 +29,21 @@ TEST(Numbers, RoundsHalvesToEvenAndClamps) {
   EXPECT_EQ(readInt32(u"99999999999"), 2147483647);
 }
 
+TEST(Numbers, IntegersAndOtherNumbersReadAlike) {
+  // Plain integers take a shorter path; anything a number can go on with
+  // takes the full one, and both agree with LeadingNumber.
+  EXPECT_EQ(readInt32(u" \t+42,"), 42);
+  EXPECT_EQ(readInt32(u"-0"), 0);
+  EXPECT_EQ(readInt32(u"007px"), 7);
+  EXPECT_EQ(readInt32(u"-2147483649"), -2147483647 - 1);
+  EXPECT_EQ(readInt32(u"123456789012345678901234"), 2147483647);  // past 18 digits
+  EXPECT_EQ(readInt32(u"2e3"), 2000);
+  EXPECT_EQ(readInt32(u"2.5"), 2);
+  EXPECT_EQ(readInt32(u"3.5"), 4);
+  EXPECT_EQ(readInt32(u"-"), 0);
+  EXPECT_EQ(readInt16(u"-99999"), -32768);
+}
+
 TEST(TextForms, NumberForms) {
   EXPECT_EQ(BlankLed(1), " 1");
   EXPECT_EQ(BlankLed(0), " 0");
