@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/ProcessSetup.h"
 #include "mpris/HandOver.h"
 #include "util/BuiltInFiles.h"
 
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     case kd::CommandLine::Action::Run:
       break;
   }
+  kd::TuneMemoryAllocator();
+  std::jthread fontWarmUp = kd::WarmUpFontConfiguration();
 
   // The skinned window needs X11 features (shapes, placement, stacking);
   // under Wayland it runs through XWayland unless the user chose otherwise.
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
   if (const int status = handOver(bus, commandLine.paths); status >= 0) return status;
 
   kd::UseBuiltInFilesWhenMissing(kd::BuiltInCacheFolder());
+  // Done by now; the skin asks for its fonts next.
+  if (fontWarmUp.joinable()) fontWarmUp.join();
   kd::Application app(commandLine.paths);
   app.publishOnBus(bus);
   app.start();
