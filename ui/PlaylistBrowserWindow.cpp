@@ -6,13 +6,12 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringListModel>
 #include <algorithm>
 
+#include "ui/PrintModule.h"
 #include "ui/QtDialogs.h"
 
 namespace kd {
@@ -72,24 +71,6 @@ void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, const QColo
   widget->setPalette(palette);
 }
 
-// The image scaled into the page, centred, aspect kept.
-void printImage(const QImage& image, QWidget* parent) {
-  QPrinter printer;
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QString::fromUtf8("打印"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  QPainter painter;
-  if (!painter.begin(&printer)) return;
-  const QRect page = painter.viewport();
-  QSize size = image.size();
-  size.scale(page.size(), Qt::KeepAspectRatio);
-  painter.setViewport(page.x() + (page.width() - size.width()) / 2,
-                      page.y() + (page.height() - size.height()) / 2, size.width(), size.height());
-  painter.setWindow(image.rect());
-  painter.drawImage(0, 0, image);
-  painter.end();
-}
-
 }  // namespace
 
 PlaylistBrowserWindow::PlaylistBrowserWindow(BrowserOptions options, CommandExecutor& executor,
@@ -99,7 +80,10 @@ PlaylistBrowserWindow::PlaylistBrowserWindow(BrowserOptions options, CommandExec
     m_ownDialogs = std::make_unique<QtDialogs>(this);
     m_dialogs = m_ownDialogs.get();
   }
-  m_print = [this](const QImage& image) { printImage(image, this); };
+  m_print = [this](const QImage& image) {
+    const QString failure = PrintImage(image, QString::fromUtf8("打印"), this);
+    if (!failure.isEmpty()) m_dialogs->showMessage(failure);
+  };
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kTitle));
   setMouseTracking(true);

@@ -230,6 +230,14 @@ class PlayerTest(PlayerSession):
             p.drive(BROWSER_TITLE, [["press", "上页 &U"]])
             self.assertTrue(self.wait_for(lambda: cell_colour(3) == page_one),
                             f"page one shows {cell_colour(3)}")
+            # Printing loads its module on demand: the system print dialog
+            # opens under the caption's title, and cancelling it prints nothing.
+            p.drive(BROWSER_TITLE, [["press", "打印"]])
+            print_dialog = p.drive("打印", [["names"]])
+            self.assertIn("push button\tCancel\t", print_dialog, p.read_log())
+            p.drive("打印", [["press", "Cancel"]])
+            self.assertTrue(self.wait_for(lambda: not p.windows("--onlyvisible", "--name", "^打印$")),
+                            "the print dialog stayed open")
         p.xdotool("windowfocus", "--sync", browser)
         p.xdotool("key", "alt+d")  # "下页 &D"
         self.assertTrue(self.wait_for(lambda: cell_colour(3) == page_two),
