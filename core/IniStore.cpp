@@ -121,8 +121,14 @@ qsizetype IniStore::insertionPoint(QStringView section) const {
 std::optional<QString> IniStore::value(QStringView section, QStringView key) const {
   const qsizetype i = findKey(section, key);
   if (i < 0) return std::nullopt;
-  const Line& line = m_lines[static_cast<size_t>(i)];
-  return DecodeText(QByteArrayView(line.raw).sliced(line.valueStart), m_codepage);
+  return decodedValue(m_lines[static_cast<size_t>(i)]);
+}
+
+QString IniStore::decodedValue(const Line& line) const {
+  // A file's mark stands before its first key, never inside a value: a value
+  // that begins with U+FEFF keeps it, as setValue() wrote it.
+  return DecodeText(QByteArrayView(line.raw).sliced(line.valueStart), m_codepage,
+                    LeadingMark::Keep);
 }
 
 QString IniStore::value(QStringView section, QStringView key, const QString& fallback) const {
@@ -154,8 +160,7 @@ bool IniStore::setValue(QStringView section, QStringView key, const QString& val
   const qsizetype existing = findKey(section, key);
   if (existing >= 0) {
     Line& line = m_lines[static_cast<size_t>(existing)];
-    if (DecodeText(QByteArrayView(line.raw).sliced(line.valueStart), m_codepage) != value)
-      line.raw = line.raw.first(line.valueStart) + value.toUtf8();
+    if (decodedValue(line) != value) line.raw = line.raw.first(line.valueStart) + value.toUtf8();
     return true;
   }
 

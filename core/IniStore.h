@@ -82,6 +82,7 @@ class IniStore {
   };
 
   static Line parseLine(const QByteArray& raw);
+  QString decodedValue(const Line& line) const;
   void parse(const QByteArray& bytes);
   // Index of the key's line, or -1.
   qsizetype findKey(QStringView section, QStringView key) const;

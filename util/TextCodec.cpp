@@ -113,10 +113,10 @@ QString DecodeLegacy(QByteArrayView bytes, const QByteArray& codepage) {
   return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-QString DecodeText(QByteArrayView bytes, const QByteArray& codepage) {
-  if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+QString DecodeText(QByteArrayView bytes, const QByteArray& codepage, LeadingMark leadingMark) {
+  if (leadingMark == LeadingMark::Drop && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
   if (IsValidUtf8(bytes)) {
-    // One mark was dropped above; a second one is text and stays.
+    // A mark still in front is text and stays.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     return utf8.decode(bytes);
   }

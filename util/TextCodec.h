@@ -16,8 +16,12 @@ inline const QByteArray kDefaultCodepage = QByteArrayLiteral("GB18030");
 QByteArray UsableCodepage(const QByteArray& iconvName);
 
 bool IsValidUtf8(QByteArrayView bytes);
+// Whether a leading byte-order mark is the start of a file (dropped) or text
+// inside one, such as a value after its key (kept).
+enum class LeadingMark { Drop, Keep };
 // Decodes by the rule above, with `codepage` as the legacy code page.
-QString DecodeText(QByteArrayView bytes, const QByteArray& codepage = kDefaultCodepage);
+QString DecodeText(QByteArrayView bytes, const QByteArray& codepage = kDefaultCodepage,
+                   LeadingMark leadingMark = LeadingMark::Drop);
 // Decodes bytes known to be in the legacy code page.
 QString DecodeLegacy(QByteArrayView bytes, const QByteArray& codepage = kDefaultCodepage);
 // Encodes in the legacy code page; characters it cannot hold become "?".

@@ -111,6 +111,18 @@ TEST(IniStore, ReadsAnyLineEndAndWritesLf) {
   EXPECT_EQ(store.toBytes(), "[config]\nA=1\nB= 2\nC=3\n");
 }
 
+TEST(IniStore, AValueReadsBackAsSetEvenWhenItBeginsWithAByteOrderMark) {
+  // A file name may begin with U+FEFF; only the file's own mark is dropped.
+  const QString name = QStringLiteral("\uFEFF/skins/a.skn");
+  IniStore store = IniStore::fromBytes("\xEF\xBB\xBF[config]\nSkin=old\n");
+  ASSERT_TRUE(store.setValue(kConfig, u"Skin", name));
+  EXPECT_EQ(store.value(kConfig, u"Skin"), name);
+  EXPECT_EQ(IniStore::fromBytes(store.toBytes()).value(kConfig, u"Skin"), name);
+  // Setting the name without its marks changes the stored value.
+  ASSERT_TRUE(store.setValue(kConfig, u"Skin", QStringLiteral("/skins/a.skn")));
+  EXPECT_EQ(store.toBytes(), "\xEF\xBB\xBF[config]\nSkin=/skins/a.skn\n");
+}
+
 TEST(IniStore, RefusesValuesAndKeysThatWouldBreakTheFile) {
   const QByteArray before = "[config]\nStartFile=/a.mp3\n";
   IniStore store = IniStore::fromBytes(before);
